@@ -1,0 +1,27 @@
+# The two commands of the README. Both install what they need first.
+.PHONY: all test demo packages build clean
+
+all: build
+
+packages:
+	@scripts/ensure-packages
+
+build: packages
+	cmake --preset native
+	cmake --build --preset native
+	cmake --preset win64
+	cmake --build --preset win64
+	cmake --preset win32
+	cmake --build --preset win32
+
+# Every test layer: unit tests natively (under the sanitizers), then the Win32
+# and end-to-end tests under Wine on a private virtual display.
+test: build
+	ctest --preset native
+	scripts/with-xvfb ctest --preset win64
+
+demo: build
+	scripts/demo
+
+clean:
+	rm -rf build

@@ -1,0 +1,20 @@
+// Opening a button's target: programs directly, rich-text documents with
+// "write", ini files with "notepad", PDF documents with the reader that the
+// registry names, web addresses with "explorer". Nothing is waited for.
+#pragma once
+
+#include <string>
+
+namespace startart {
+
+class Application;
+
+inline constexpr const char* kReaderKey = "Software\\Adobe\\Acrobat\\Exe";
+
+// The text after the last dot of the target; the whole target when it has
+// no dot.
+std::string TargetExtension(const std::string& target);
+
+void LaunchTarget(Application& app, const std::string& target);
+
+}  // namespace startart

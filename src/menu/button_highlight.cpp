@@ -1,0 +1,71 @@
+// Highlighting under the pointer and clicks on the buttons. A repaint happens
+// only when the highlighted index changes: pointer moves arrive at a high rate
+// and must not redraw the column each time.
+#include "app/application.h"
+#include "basic/program_end.h"
+#include "launch/launch_target.h"
+#include "menu/form1.h"
+
+namespace startart {
+
+void Form1::RedrawButtons(Int16 highlight) {
+    if (!redrawPending) {
+        return;
+    }
+    const Single tY = GetScreen().TwipsPerPixelY();
+    const Int16 last = Sub16(settings.anzahl, 1);
+    for (int i = 0; i <= last; ++i) {
+        PictureBox& face = Picture1(i);
+        PictureBox& frame = Picture2(i);
+        face.SetTop(settings.style <= 5 ? 0 : static_cast<Single>(Mul16(-2, settings.hoehe)) * tY);
+        const bool highlighted = i == highlight;
+        if (highlighted) {
+            // The highlighted cell lies one cell below the normal one.
+            face.SetTop(face.Top() - static_cast<Single>(settings.hoehe) * tY);
+        }
+        face.Cls();
+        // A point of the frame in the face's own coordinates: the label starts
+        // randabstand right of the frame's edge and sits about half a text
+        // height above its middle, whichever cell shows.
+        face.SetCurrentX(static_cast<Single>(settings.randabstand) - face.Left());
+        face.SetCurrentY(static_cast<Single>(static_cast<double>(frame.ScaleHeight() / 2 - face.Top()) -
+                                             (settings.groesse / 1.3) * tY));
+        face.Print(highlighted ? Entry(i).buttonb : Entry(i).button);
+    }
+    redrawPending = false;
+}
+
+void Form1::BackgroundMouseMove() {
+    if (lastHover != noButton) {
+        lastHover = noButton;
+        redrawPending = true;
+    }
+    RedrawButtons(noButton);
+}
+
+void Form1::Picture1MouseMove(Int16 index) {
+    if (index != lastHover) {
+        lastHover = index;
+        redrawPending = true;
+    }
+    RedrawButtons(index);
+}
+
+void Form1::Timer1Timer() {
+    noButton = 100;
+    redrawPending = true;
+    RedrawButtons(noButton);
+    Timer1.SetEnabled(false);
+}
+
+void Form1::Picture1Click(int index) {
+    const bool visible = Picture1(index).Visible();
+    const std::string target = Entry(index).anw;
+    if (target != "Ende" && visible) {
+        LaunchTarget(app_, target);
+    } else {
+        EndProgram();
+    }
+}
+
+}  // namespace startart

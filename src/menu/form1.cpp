@@ -1,0 +1,108 @@
+// Start-up of the main window: settings, geometry, title picture, colours,
+// then the button column and its first paint.
+#include "menu/form1.h"
+
+#include "app/application.h"
+#include "basic/program_end.h"
+#include "basic/runtime_error.h"
+#include "config/read_settings_file.h"
+#include "forms/form_definitions.h"
+#include "toolkit/platform.h"
+#include "windows/form2.h"
+
+namespace startart {
+namespace {
+
+// What the window's frame takes from its height, and what the frame and the
+// gap to the column take from the title picture's width.
+constexpr Single kFrameHeight = 345;
+constexpr Single kColumnMargin = 225;
+constexpr Int16 kMinimumHeight = 7200;
+
+OleColor RgbOf(const Colour& colour) {
+    return Rgb(colour.rot, colour.gruen, colour.blau);
+}
+
+}  // namespace
+
+Form1::Form1(Application& app)
+    : Form(app.GetPlatform(), Form1Definition()),
+      Timer1(Find<Timer>("Timer1")),
+      Picture1(FindArray<PictureBox>("Picture1")),
+      Picture2(FindArray<PictureBox>("Picture2")),
+      Image1(Find<Image>("Image1")),
+      app_(app) {
+    onMouseMove = [this] { BackgroundMouseMove(); };
+    Image1.onMouseMove = [this] { BackgroundMouseMove(); };
+    Image1.onClick = [this] { Image1Click(); };
+    Timer1.onTimer = [this] { Timer1Timer(); };
+    for (int i = 0; i < Picture1.Count(); ++i) {
+        Picture1(i).onMouseMove = [this, i] { Picture1MouseMove(static_cast<Int16>(i)); };
+        Picture1(i).onClick = [this, i] { Picture1Click(i); };
+    }
+}
+
+const ButtonEntry& Form1::Entry(int index) const {
+    if (index < 0 || index >= kButtonSlots) {
+        RaiseSubscriptOutOfRange();
+    }
+    return buttons[static_cast<std::size_t>(index)];
+}
+
+void Form1::FormLoad() {
+    Platform& platform = GetPlatform();
+    const Screen& screen = GetScreen();
+    noButton = 100;
+    ReadSettingsFile(platform, loadedSettings, app_.info, app_.reader, buttons);
+    settings = loadedSettings;
+
+    const Single tY = screen.TwipsPerPixelY();
+    const Int16 g = Mul16(Add16(settings.anzahl, 1), settings.abstand);
+    // Single precision, in exactly this order: the rounding of each step is
+    // part of the result.
+    const Single height = ((static_cast<Single>(settings.hoehe) * tY) * static_cast<Single>(settings.anzahl)) +
+                          static_cast<Single>(g) + kFrameHeight;
+    Int16 windowHeight = ToInt16(height);
+    if (windowHeight < kMinimumHeight) {
+        windowHeight = kMinimumHeight;
+    }
+
+    SetCaption("  " + settings.titel);
+    SetIcon(platform.LoadPicture(settings.pfad + settings.icon));
+    SetHeight(windowHeight);
+    // Four thirds of the height as the window holds it, not as computed.
+    SetWidth(static_cast<Single>((1 / 0.75) * Height()));
+    SetLeft((screen.Width() - Width()) / 2);
+    SetTop((screen.Height() - Height()) / 2);
+
+    Image1.SetLeft(0);
+    Image1.SetTop(0);
+    Image1.SetWidth(Width() - (static_cast<Single>(settings.breite) * screen.TwipsPerPixelX() + kColumnMargin));
+    Image1.SetHeight(Height() - kFrameHeight);
+    Image1.SetStretch(true);
+    Image1.SetPicture(platform.LoadPicture(settings.pfad + settings.titelbild));
+
+    SetBackColor(RgbOf(settings.farbe));
+
+    LayoutButtons();
+    lastHover = noButton;
+    redrawPending = true;
+    RedrawButtons(noButton);
+    Timer1.SetEnabled(true);
+}
+
+void Form1::FormUnload() {
+    EndProgram();
+}
+
+void Form1::FormGotFocus() {
+    if (!Enabled()) {
+        app_.InformationWindow().SetFocus();
+    }
+}
+
+void Form1::Image1Click() {
+    app_.InformationWindow().Show();
+}
+
+}  // namespace startart

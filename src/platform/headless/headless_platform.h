@@ -1,0 +1,154 @@
+// The in-memory platform of the unit tests. It holds no windows: it records
+// what the core asks of the system (message boxes, started command lines,
+// text printed on picture boxes, the end of the program), answers from what a
+// test put into it (files, pictures, registry values, screen metrics), and
+// raises events through the same barrier as the real platform.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "headless_registry.h"
+#include "toolkit/control.h"
+#include "toolkit/form.h"
+#include "toolkit/platform.h"
+
+namespace startart {
+
+struct PrintedText {
+    std::string text;
+    PixelPoint at;
+    Font font;
+    OleColor color = 0;
+    int characterExtra = 0;
+};
+
+class HeadlessPictureBoxPeer : public PictureBoxPeer {
+public:
+    HeadlessPictureBoxPeer(class HeadlessPlatform& platform, PictureBox& box, DeviceContext dc);
+
+    void Update(Property changed) override;
+    void Cls() override;
+    void Print(const std::string& text, PixelPoint at) override;
+    DeviceContext hDC() override { return dc_; }
+
+    // What the surface shows now: everything printed since the last Cls.
+    std::vector<PrintedText> surface;
+    int clsCount = 0;
+    int printCount = 0;
+    std::map<Property, int> updates;
+
+private:
+    HeadlessPlatform& platform_;
+    PictureBox& box_;
+    DeviceContext dc_;
+};
+
+class HeadlessControlPeer : public ControlPeer {
+public:
+    void Update(Property changed) override { ++updates[changed]; }
+    std::map<Property, int> updates;
+};
+
+class HeadlessFormPeer : public FormPeer {
+public:
+    HeadlessFormPeer(class HeadlessPlatform& platform, Form& form) : platform_(platform), form_(form) {}
+    ~HeadlessFormPeer() override;
+
+    void Update(Property changed) override;
+    void Activate() override;
+
+    std::map<Property, int> updates;
+
+private:
+    HeadlessPlatform& platform_;
+    Form& form_;
+};
+
+class HeadlessPicture : public PictureData {
+public:
+    HeadlessPicture(std::string path, PixelSize size) : path_(std::move(path)), size_(size) {}
+    PixelSize Size() const override { return size_; }
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+    PixelSize size_;
+};
+
+class HeadlessPlatform : public Platform {
+public:
+    HeadlessPlatform();
+
+    // --- What a test sets up ---
+    ScreenMetrics metrics;
+    std::map<FormBorderStyle, PixelSize> frames;
+    std::string executableDirectory = "D:\\medium";
+    std::string applicationTitle = "startart";
+    std::map<std::string, std::vector<unsigned char>> files;
+    HeadlessRegistry registry;
+    // Decides the outcome of each process start; by default every start works.
+    std::function<std::optional<StartFailure>(const std::string& commandLine)> startOutcome;
+    // Runs while a message box is open, as a user would read it.
+    std::function<void(const std::string& text)> onMessage;
+
+    // A file that decodes as a picture of the given size.
+    void AddPicture(const std::string& path, PixelSize size);
+
+    // --- What the core did ---
+    struct Message {
+        std::string text;
+        std::string caption;
+    };
+    std::vector<Message> messages;
+    struct Start {
+        std::string commandLine;
+        ShowState show;
+        bool asDocument = false;
+    };
+    std::vector<Start> started;
+    std::optional<ExitStatus> exitStatus;
+    Form* activeForm = nullptr;
+    std::map<DeviceContext, int> characterExtra;
+
+    // --- A user's actions, each through the event barrier ---
+    bool Click(Control& control);
+    bool MouseMove(Control& control);
+    bool Tick(Timer& timer);
+    bool Close(Form& form);
+    // The user makes a window active, for example by clicking into it.
+    bool Activate(Form& form);
+
+    static HeadlessPictureBoxPeer& PeerOf(PictureBox& box);
+
+    // --- Platform ---
+    ScreenMetrics Metrics() const override { return metrics; }
+    PixelSize FrameSize(FormBorderStyle style) const override;
+    std::unique_ptr<FormPeer> CreateFormPeer(Form& form) override;
+    std::unique_ptr<PictureBoxPeer> CreatePictureBoxPeer(PictureBox& box) override;
+    std::unique_ptr<ControlPeer> CreateControlPeer(Control& control) override;
+    Picture DesignIcon() override;
+    Picture LoadPicture(const std::string& path) override;
+    int SetTextCharacterExtra(DeviceContext dc, int extra) override;
+    std::optional<std::vector<unsigned char>> ReadFileHead(const std::string& path, std::size_t maxBytes) override;
+    std::string ExecutableDirectory() const override { return executableDirectory; }
+    std::string ApplicationTitle() const override { return applicationTitle; }
+    void ShowMessage(const std::string& text, const std::string& caption) override;
+    std::optional<StartFailure> StartProcess(const std::string& commandLine, ShowState show) override;
+    std::optional<StartFailure> OpenDocument(const std::string& path, ShowState show) override;
+    RegistryAccess& Registry() override { return registry; }
+    void Quit(ExitStatus status) override;
+
+    // Focus moves to form (null: to another program), with the Deactivate
+    // event of the window that loses it.
+    void MoveActivation(Form* form);
+
+private:
+    std::map<std::string, PixelSize> pictures_;
+    DeviceContext nextDc_ = 1;
+};
+
+}  // namespace startart

@@ -1,0 +1,67 @@
+#include "toolkit/event_barrier.h"
+
+#include <new>
+
+#include "basic/runtime_error.h"
+#include "toolkit/platform.h"
+
+namespace startart {
+namespace {
+
+constexpr int kOutOfMemory = 7;
+constexpr int kInternalError = 51;
+
+}  // namespace
+
+std::string FormatRuntimeError(int number, const std::string& description) {
+    return "Laufzeitfehler '" + std::to_string(number) + "':\r\n\r\n" + description;
+}
+
+bool EventBarrier::Run(const std::function<void()>& handler) noexcept {
+    if (ending_) {
+        return false;
+    }
+    ++depth_;
+    bool completed = false;
+    try {
+        handler();
+        completed = true;
+    } catch (const ProgramEnd& end) {
+        End(end.status);
+    } catch (const RuntimeError& error) {
+        Report(error.Number(), error.Description());
+    } catch (const std::bad_alloc&) {
+        Report(kOutOfMemory, "Nicht genügend Speicher");
+    } catch (...) {
+        Report(kInternalError, "Interner Fehler");
+    }
+    if (--depth_ == 0) {
+        retired_.clear();
+    }
+    return completed;
+}
+
+void EventBarrier::Retire(std::unique_ptr<ControlPeer> peer) {
+    if (depth_ > 0) {
+        retired_.push_back(std::move(peer));
+    }
+}
+
+void EventBarrier::Report(int number, const std::string& description) noexcept {
+    // Ending first: while the report is open, nothing else may run.
+    ending_ = true;
+    try {
+        platform_.ShowMessage(FormatRuntimeError(number, description), platform_.ApplicationTitle());
+    } catch (...) {
+        // The program ends either way; a report that cannot be shown must not
+        // keep it alive.
+    }
+    End(ExitStatus::kRuntimeError);
+}
+
+void EventBarrier::End(ExitStatus status) noexcept {
+    ending_ = true;
+    platform_.Quit(status);
+}
+
+}  // namespace startart

@@ -1,0 +1,110 @@
+// A window of the toolkit model. It builds its controls from its definition;
+// loading creates the window and the controls' peers and runs the window's
+// Load code; unloading runs its Unload code, discards the window and puts
+// every property back to the definition, so the next load starts afresh.
+// Left, Top, Width and Height are the outer window; the definition's size
+// is the client area.
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "toolkit/control.h"
+#include "toolkit/control_array.h"
+#include "toolkit/definition.h"
+#include "toolkit/screen.h"
+
+namespace startart {
+
+class Platform;
+class FormPeer;
+
+class Form : public Control {
+public:
+    Form(Platform& platform, FormDefinition definition);
+    ~Form() override;
+
+    Platform& GetPlatform() const { return platform_; }
+    const Screen& GetScreen() const { return screen_; }
+    const FormDefinition& WindowDefinition() const { return windowDefinition_; }
+    const Font& WindowFont() const { return windowFont_; }
+
+    bool Loaded() const { return loaded_; }
+    // Creates the window and its controls, then runs the Load code. Nothing
+    // happens when the window is loaded already.
+    void Load();
+    // Loads the window when needed, makes it visible and activates it.
+    void Show();
+    void SetFocus();
+    // Runs the Unload code, then discards the window.
+    void Unload();
+
+    // The client area in twips.
+    Single ScaleWidth() const;
+    Single ScaleHeight() const;
+    PixelSize ClientSize() const;
+
+    const Picture& Icon() const { return icon_; }
+    void SetIcon(Picture icon);
+
+    // Front to back.
+    const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+    // The frontmost visible image or label under a point of the client area,
+    // or null: those controls have no window of their own.
+    Control* WindowlessControlAt(PixelPoint client) const;
+
+    // Called by the platform, inside the event barrier.
+    void RaiseCloseRequest();
+    void RaiseGotFocus();
+    // activated: the window of this program that becomes active, or null.
+    void RaiseDeactivate(const Form* activated);
+
+protected:
+    virtual void FormLoad() {}
+    virtual void FormUnload() {}
+    virtual void FormGotFocus() {}
+    virtual void FormDeactivate(const Form* /*activated*/) {}
+
+    template <class T>
+    T& Find(const std::string& name) const {
+        for (const auto& control : controls_) {
+            if (control->Name() == name && control->Index() == kNoIndex) {
+                return dynamic_cast<T&>(*control);
+            }
+        }
+        throw std::logic_error("no control " + name);
+    }
+
+    template <class T>
+    ControlArray<T> FindArray(const std::string& name) const {
+        std::vector<T*> members;
+        for (const auto& control : controls_) {
+            if (control->Name() == name && control->Index() != kNoIndex) {
+                const auto index = static_cast<std::size_t>(control->Index());
+                members.resize(std::max(members.size(), index + 1), nullptr);
+                members[index] = &dynamic_cast<T&>(*control);
+            }
+        }
+        return ControlArray<T>(std::move(members));
+    }
+
+    void Reset() override;
+    std::unique_ptr<ControlPeer> MakePeer(Platform& platform) override;
+
+private:
+    Control* FindContainer(const ControlDefinition& definition) const;
+    FormPeer* WindowPeer() const;
+
+    Platform& platform_;
+    Screen screen_;
+    FormDefinition windowDefinition_;
+    Font windowFont_;
+    PixelSize frame_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    Picture icon_;
+    bool loaded_ = false;
+};
+
+}  // namespace startart

@@ -1,0 +1,53 @@
+#include "windows/form2.h"
+
+#include "app/application.h"
+#include "forms/form_definitions.h"
+#include "launch/process_start.h"
+
+namespace startart {
+
+Form2::Form2(Application& app)
+    : SecondaryWindow(app, Form2Definition()),
+      Command2(Find<CommandButton>("Command2")),
+      Command1(Find<CommandButton>("Command1")),
+      Label1(Find<Label>("Label1")) {
+    Command1.onClick = [this] { Command1Click(); };
+    Command2.onClick = [this] { Command2Click(); };
+}
+
+void Form2::FormLoad() {
+    lineBreak_ = "\r\n";
+    LockMenu();
+    SetCaption("Information");
+    // From the outer window: the label covers almost all of the client area,
+    // the buttons included, which stay above it.
+    Label1.SetWidth(Width() - 100);
+    Label1.SetHeight(Height() - 350);
+    Label1.SetTop(0);
+    Label1.SetLeft(0);
+    CentreOnMainWindow();
+    copyText_ = app_.info.copy_text;
+    firma_ = app_.info.firma;
+    strasse_ = app_.info.strasse;
+    stadt_ = app_.info.stadt;
+    Label1.SetCaption(lineBreak_ + copyText_ + lineBreak_ + lineBreak_ + firma_ + lineBreak_ + strasse_ + lineBreak_ +
+                      stadt_);
+    fontName_ = "System";
+    Label1.SetFontName(fontName_);
+    Command1.SetFontName(fontName_);
+    Command2.SetFontName(fontName_);
+}
+
+void Form2::FormUnload() {
+    UnlockMenu();
+}
+
+void Form2::Command1Click() {
+    Unload();
+}
+
+void Form2::Command2Click() {
+    StartOrReport(GetPlatform(), "explorer " + app_.info.home_url, ShowState::kNormal);
+}
+
+}  // namespace startart

@@ -1,0 +1,59 @@
+#include "windows/form3.h"
+
+#include "app/application.h"
+#include "forms/form_definitions.h"
+#include "launch/process_start.h"
+
+namespace startart {
+
+std::string ReaderNoticeText(const std::string& version) {
+    const std::string crlf = "\r\n";
+    return std::string("Zm Ausführen dieser Datei, benötigen Sie") + " " + "Adobe® Acrobat® Reader ab Version:" +
+           crlf + crlf + version + crlf + crlf + "Sollten Sie diesen nicht auf Ihrem Computer" + " " +
+           "installiert haben, klicken Sie bitte auf die" + " " + "Schaltfläche <Installieren>, um Adobe® Acrobat®" +
+           " " + "auf Ihren Rechner zu übertragen.";
+}
+
+Form3::Form3(Application& app)
+    : SecondaryWindow(app, Form3Definition()),
+      Command2(Find<CommandButton>("Command2")),
+      Command1(Find<CommandButton>("Command1")),
+      Label2(Find<Label>("Label2")),
+      Label1(Find<Label>("Label1")) {
+    Command1.onClick = [this] { Command1Click(); };
+    Command2.onClick = [this] { Command2Click(); };
+}
+
+void Form3::FormLoad() {
+    LockMenu();
+    CentreOnMainWindow();
+    const std::string notice = ReaderNoticeText(app_.reader.version);
+    SetCaption("Wichtiger Hinweis");
+    Label1.SetWidth(Width() - 100);
+    Label1.SetHeight(Height() - 350);
+    Label1.SetCaption("");
+    Label2.SetCaption(notice);
+    Label2.SetFontName("system");
+    Label2.SetFontBold(true);
+    Label2.SetFontSize(10);
+    Label2.SetTop(360);
+    Label2.SetLeft(360);
+    Label2.SetWidth(Label1.Width() - 720);
+    Label2.SetHeight(Label1.Height() - 400);
+}
+
+void Form3::FormUnload() {
+    UnlockMenu();
+}
+
+void Form3::Command1Click() {
+    // The installer comes up minimized and activated, as stored, without the
+    // program directory: the system's search for command lines finds it.
+    StartOrReport(GetPlatform(), app_.reader.setup, ShowState::kMinimized);
+}
+
+void Form3::Command2Click() {
+    Unload();
+}
+
+}  // namespace startart

@@ -1,0 +1,19 @@
+#include <gtest/gtest.h>
+
+#include "test_medium.h"
+
+namespace startart::testing {
+namespace {
+
+TEST(StartUp, ShowsTheMainWindowFromTheSettings) {
+    StartedMenu menu;
+    ASSERT_TRUE(menu.started);
+    EXPECT_TRUE(menu.form1().Visible());
+    EXPECT_EQ(menu.form1().Caption(), "  Demo");
+    EXPECT_EQ(menu.form1().Height(), 7200);
+    EXPECT_EQ(menu.form1().Width(), 9600);
+    EXPECT_FALSE(menu.platform.exitStatus);
+}
+
+}  // namespace
+}  // namespace startart::testing
