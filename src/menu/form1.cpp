@@ -7,17 +7,16 @@
 #include "basic/runtime_error.h"
 #include "config/read_settings_file.h"
 #include "forms/form_definitions.h"
+#include "menu/window_height.h"
 #include "toolkit/platform.h"
 #include "windows/form2.h"
 
 namespace startart {
 namespace {
 
-// What the window's frame takes from its height, and what the frame and the
-// gap to the column take from the title picture's width.
-constexpr Single kFrameHeight = 345;
+// What the window's frame and the gap to the button column take from the
+// title picture's width.
 constexpr Single kColumnMargin = 225;
-constexpr Int16 kMinimumHeight = 7200;
 
 OleColor RgbOf(const Colour& colour) {
     return Rgb(colour.rot, colour.gruen, colour.blau);
@@ -56,16 +55,7 @@ void Form1::FormLoad() {
     ReadSettingsFile(platform, loadedSettings, app_.info, app_.reader, buttons);
     settings = loadedSettings;
 
-    const Single tY = screen.TwipsPerPixelY();
-    const Int16 g = Mul16(Add16(settings.anzahl, 1), settings.abstand);
-    // Single precision, in exactly this order: the rounding of each step is
-    // part of the result.
-    const Single height = ((static_cast<Single>(settings.hoehe) * tY) * static_cast<Single>(settings.anzahl)) +
-                          static_cast<Single>(g) + kFrameHeight;
-    Int16 windowHeight = ToInt16(height);
-    if (windowHeight < kMinimumHeight) {
-        windowHeight = kMinimumHeight;
-    }
+    const Int16 windowHeight = MainWindowHeight(settings, screen.TwipsPerPixelY());
 
     SetCaption("  " + settings.titel);
     SetIcon(platform.LoadPicture(settings.pfad + settings.icon));
