@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 #include "basic/runtime_error.h"
@@ -126,10 +127,10 @@ class MediumCheck {
             return;
         }
         const bool upperDesigns = menu.style >= 6;
-        const long column = upperDesigns ? menu.style - 6 : menu.style - 1;
-        const long rows = upperDesigns ? 4 : 2;
-        const long neededWidth = (column + 1) * menu.breite;
-        const long neededHeight = rows * menu.hoehe;
+        const std::int64_t column = upperDesigns ? menu.style - 6 : menu.style - 1;
+        const std::int64_t rows = upperDesigns ? 4 : 2;
+        const std::int64_t neededWidth = (column + 1) * menu.breite;
+        const std::int64_t neededHeight = rows * menu.hoehe;
         if (header->width < neededWidth || header->height < neededHeight) {
             Report("Feld 'bild': '" + menu.bild + "' ist " + std::to_string(header->width) + "×" +
                    std::to_string(header->height) + " Pixel groß; Design " + std::to_string(menu.style) +
