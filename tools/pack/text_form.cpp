@@ -14,14 +14,6 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 bool IsUtf8(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
         if (!NextUtf8CodePoint(text, pos)) {

@@ -13,16 +13,6 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // Control characters, and the five code points that stand for the bytes
 // Windows-1252 leaves undefined: invisible or line-breaking, so never bare.
 bool NeedsEscape(char32_t cp) {
@@ -174,6 +164,16 @@ bool ParseInteger(std::string_view written, long long& value) {
 }
 
 }  // namespace
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
 
 std::string FormatValue(const std::string& text) {
     return !text.empty() && NeedsQuotes(text) ? Quote(text) : text;

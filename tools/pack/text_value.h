@@ -19,6 +19,9 @@ class ValueError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Spaces and tabs around a written value are not part of it.
+std::string_view TrimBlanks(std::string_view text);
+
 std::string FormatValue(const std::string& text);
 std::string FormatValue(Int16 number);
 std::string FormatValue(bool flag);
