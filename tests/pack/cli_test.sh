@@ -100,6 +100,9 @@ bad-input)
     printf '[MenuSettings]\n' >"$work/good.ini"
     expect_exit 1 "$tool" pack "$work/good.ini" -o "$work/no/such/folder/st.art"
 
+    expect_exit 1 "$tool" pack "$work" -o "$work/from-a-folder.art"
+    [ ! -e "$work/from-a-folder.art" ] || fail "a folder was packed"
+
     expect_exit 2 "$tool"
     expect_exit 2 "$tool" pack "$work/good.ini"
     expect_exit 2 "$tool" unpack a.art b.art

@@ -108,6 +108,9 @@ TEST(PictureHeader, BrokenStructuresAreNoticed) {
 
     ExpectBroken(Jpeg(0xC9, 8, 8), PictureFormat::kJpeg);  // arithmetic coding
     ExpectBroken(Jpeg(0xC0, 0, 8), PictureFormat::kJpeg);
+    Writer shortFrame;  // a frame header too short to hold a size
+    shortFrame.U8(0xFF).U8(0xD8).U8(0xFF).U8(0xC0).Be16(2).U8(0xFF).U8(0xDA).Be16(8).Zeros(6).U8(0xFF).U8(0xD9);
+    ExpectBroken(shortFrame.bytes, PictureFormat::kJpeg);
 
     Bytes gifWithoutImage(kGif.begin(), kGif.begin() + 27);
     gifWithoutImage.push_back(0x3B);

@@ -7,6 +7,11 @@
 namespace startart::pack {
 
 std::optional<std::vector<unsigned char>> ReadFileBytes(const std::filesystem::path& path) {
+    // A folder opens like an empty file on Linux.
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        return std::nullopt;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         return std::nullopt;

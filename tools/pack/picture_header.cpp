@@ -221,7 +221,7 @@ Size ReadJpeg(const ByteView& f) {
         }
         const std::uint16_t length = f.Be16(at);
         f.Need(at, length);
-        if (length < 2 || IsOtherFrame(marker)) {
+        if (length < 2 || IsOtherFrame(marker) || (IsReadableFrame(marker) && length < 8)) {
             throw Broken{};
         }
         if (IsReadableFrame(marker) && !sawFrame) {
