@@ -29,7 +29,7 @@ expect_exit() {
     shift
     status=0
     "$@" >"$work/out" 2>"$work/err" || status=$?
-    [ "$status" -eq "$expected" ] || fail "$* gave exit $status, not $expected: $(cat "$work/err")"
+    [ "$status" -eq "$expected" ] || fail "$* gave exit $status, not $expected: $(cat "$work/out" "$work/err")"
 }
 
 # round_trip FILE: unpack, pack, and the same bytes again.
@@ -75,6 +75,31 @@ demo)
     [ "$(wc -l <"$work/out")" -eq 2 ] || fail "expected two problems: $(cat "$work/out")"
     grep -q "Feld 'titelbild': Datei 'bilder.titel.jpg' fehlt" "$work/out" || fail "$(cat "$work/out")"
     grep -q "Ziel 'programme.hallo.exe' fehlt auf dem Medium" "$work/out" || fail "$(cat "$work/out")"
+    ;;
+picture-formats)
+    # The header reader against a real encoder: the title picture in every
+    # format and variant that ImageMagick writes and Windows' imaging reads.
+    echo MZ >"$work/hallo.exe"
+    STARTART_PACK=$tool "$root/scripts/make-demo-medium" "$work/medium" "$work/hallo.exe" >/dev/null
+    expect_exit 0 "$tool" unpack "$work/medium/st.art" -o "$work/medium.ini"
+    for variant in BMP:bmp BMP2:bmp BMP3:bmp GIF:gif GIF87:gif JPEG:jpg PJPEG:jpg PNG:png PNG8:png PNG48:png \
+        TIFF:tif ICO:ico; do
+        format=${variant%%:*}
+        name="titel-$format.${variant#*:}"
+        options=""
+        [ "$format" = ICO ] && options="-resize 64x64"
+        # shellcheck disable=SC2086
+        convert "$work/medium/bilder/titel.jpg" $options "$format:$work/medium/$name"
+        sed "s/^titelbild = .*/titelbild = $name/" "$work/medium.ini" >"$work/variant.ini"
+        expect_exit 0 "$tool" pack "$work/variant.ini" -o "$work/medium/st.art"
+        expect_exit 0 "$tool" check "$work/medium"
+    done
+    for compression in LZW Zip JPEG; do
+        convert "$work/medium/bilder/titel.jpg" -compress "$compression" -endian MSB "$work/medium/titel-$compression.tif"
+        sed "s/^titelbild = .*/titelbild = titel-$compression.tif/" "$work/medium.ini" >"$work/variant.ini"
+        expect_exit 0 "$tool" pack "$work/variant.ini" -o "$work/medium/st.art"
+        expect_exit 0 "$tool" check "$work/medium"
+    done
     ;;
 bad-input)
     printf 'st.art von vorher\n' >"$work/st.art"
