@@ -33,8 +33,21 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Reads one UTF-8 sequence at text[pos]; nullopt for a malformed one.
-std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos) {
+std::optional<unsigned char> ByteOf(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+        return static_cast<unsigned char>(cp);
+    }
+    for (std::size_t i = 0; i < kHighControlRange.size(); ++i) {
+        if (kHighControlRange[i] == cp) {
+            return static_cast<unsigned char>(0x80 + i);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<char32_t> NextUtf8CodePoint(std::string_view text, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(text[pos++]);
     if (lead < 0x80) {
         return lead;
@@ -62,20 +75,6 @@ std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos) {
     return cp;
 }
 
-std::optional<unsigned char> ByteOf(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-        return static_cast<unsigned char>(cp);
-    }
-    for (std::size_t i = 0; i < kHighControlRange.size(); ++i) {
-        if (kHighControlRange[i] == cp) {
-            return static_cast<unsigned char>(0x80 + i);
-        }
-    }
-    return std::nullopt;
-}
-
-}  // namespace
-
 std::string DecodeWindows1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
@@ -90,7 +89,7 @@ std::optional<std::string> EncodeWindows1252(std::string_view utf8) {
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        const auto cp = NextCodePoint(utf8, pos);
+        const auto cp = NextUtf8CodePoint(utf8, pos);
         if (!cp) {
             return std::nullopt;
         }

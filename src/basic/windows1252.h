@@ -18,4 +18,8 @@ std::string DecodeWindows1252(std::string_view bytes);
 // is not valid UTF-8.
 std::optional<std::string> EncodeWindows1252(std::string_view utf8);
 
+// Reads the UTF-8 sequence at utf8[pos] and moves pos past it; nullopt for a
+// malformed sequence.
+std::optional<char32_t> NextUtf8CodePoint(std::string_view utf8, std::size_t& pos);
+
 }  // namespace startart

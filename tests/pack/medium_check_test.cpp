@@ -1,0 +1,161 @@
+#include "pack/medium_check.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "picture_files.h"
+#include "temp_medium.h"
+
+namespace startart::pack {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// A medium with a button of every kind, its files named in other cases than
+// the settings name them, as on a CD.
+class MediumCheckTest : public ::testing::Test {
+  protected:
+    MediumCheckTest() {
+        MenuSettings& menu = settings.menu;
+        menu.titelbild = "Bilder\\Titel.BMP";
+        menu.bild = "bilder\\\\knoepfe.bmp";
+        menu.icon = "velmo.bmp";
+        menu.anzahl = 6;
+        menu.style = 2;
+        menu.hoehe = 40;
+        menu.breite = 160;
+        menu.abstand = 240;
+        settings.buttons[0] = {"Katalog", "» Katalog", "Dokumente\\Katalog.pdf"};
+        settings.buttons[1] = {"Lies mich", "» Lies mich", "dokumente\\liesmich.rtf"};
+        settings.buttons[2] = {"Übung", "» Übung", "ÜBUNG.ini"};
+        settings.buttons[3] = {"Hallo", "» Hallo", "programme\\hallo.exe"};
+        settings.buttons[4] = {"Web", "» Web", "http://velmo.example/"};
+        settings.buttons[5] = {"Beenden", "» Beenden", "Ende"};
+        medium.Write("bilder/titel.bmp", Bmp24(465, 457));
+        medium.Write("bilder/knoepfe.bmp", Bmp24(800, 160));
+        medium.Write("velmo.bmp", Bmp24(32, 32));
+        medium.Write("dokumente/katalog.pdf", "%PDF-1.4");
+        medium.Write("dokumente/liesmich.rtf", "{\\rtf1}");
+        medium.Write("übung.ini", "[x]");
+        medium.Write("programme/hallo.exe", "MZ");
+    }
+
+    std::vector<std::string> Check() {
+        medium.WriteSettings(settings);
+        return CheckMedium(medium.Path());
+    }
+
+    TempMedium medium;
+    SettingsFile settings;
+};
+
+TEST_F(MediumCheckTest, ACompleteMediumHasNoProblems) {
+    EXPECT_THAT(Check(), IsEmpty());
+}
+
+TEST_F(MediumCheckTest, SettingsThatDoNotDecodeStopTheCheck) {
+    EXPECT_THAT(CheckMedium(medium.Path()), ElementsAre("st.art fehlt"));
+
+    std::vector<unsigned char> bytes(kSettingsFileLength, 0);
+    bytes[3 * kRecordLength] = 3;
+    bytes[3 * kRecordLength + 5] = 200;
+    medium.Write("ST.ART", bytes);
+    EXPECT_THAT(CheckMedium(medium.Path()),
+                ElementsAre("st.art: Datensatz 4 (ButtonEntry 0), Feld 'buttonb': 79 Byte über das Ende der 128 "
+                            "Byte des Datensatzes"));
+}
+
+TEST_F(MediumCheckTest, TargetsOfVisibleButtonsMustExistAndBeKnown) {
+    const std::string known =
+        "; es öffnet Dateien auf .exe, .rtf, .ini und .pdf (klein geschrieben), Adressen mit "
+        "http:// und 'Ende'";
+    medium.Write("Katalog.PDF", "%PDF-1.4");
+    medium.Write("mappe.pdf/inhalt.txt", "");
+    settings.buttons[0].anw = "dokumente\\preise.pdf";
+    settings.buttons[1].anw = "Katalog.PDF";              // the menu compares extensions as written
+    settings.buttons[2].anw = "programme\\hallo.exe /s";  // a program takes no arguments
+    settings.buttons[3].anw = "";
+    settings.buttons[4] = {"", "", "fehlt.pdf"};  // hidden: cannot be clicked
+    settings.buttons[5].anw = "HTTP://velmo.example/";
+    settings.buttons[6] = {"Mappe", "", "mappe.pdf"};  // a folder, not a file
+    settings.buttons[7] = {"Acht", "", "fehlt.pdf"};   // beyond anzahl
+    settings.menu.anzahl = 7;
+    EXPECT_THAT(Check(), ElementsAre("Knopf 0 ('Katalog'): Ziel 'dokumente\\preise.pdf' fehlt auf dem Medium",
+                                     "Knopf 1 ('Lies mich'): Ziel 'Katalog.PDF' kennt das Menü nicht" + known,
+                                     "Knopf 2 ('Übung'): Ziel 'programme\\hallo.exe /s' kennt das Menü nicht" + known,
+                                     "Knopf 3 ('Hallo') hat kein Ziel" + known,
+                                     "Knopf 5 ('Beenden'): Ziel 'HTTP://velmo.example/' kennt das Menü nicht" + known,
+                                     "Knopf 6 ('Mappe'): Ziel 'mappe.pdf' fehlt auf dem Medium"));
+}
+
+TEST_F(MediumCheckTest, PicturesMustLoad) {
+    settings.menu.titelbild = "fehlt.jpg";
+    medium.Write("velmo.bmp", "kein Bild");
+    std::vector<unsigned char> cut = Bmp24(800, 160);
+    cut.resize(cut.size() - 1);
+    medium.Write("bilder/knoepfe.bmp", cut);
+    EXPECT_THAT(Check(), ElementsAre("Feld 'icon': 'velmo.bmp' ist kein Bild in einem Format, das das Menü lädt (BMP, "
+                                     "GIF, JPEG, PNG, TIFF, ICO, CUR)",
+                                     "Feld 'titelbild': Datei 'fehlt.jpg' fehlt",
+                                     "Feld 'bild': 'bilder\\\\knoepfe.bmp' ist als BMP beschädigt oder unvollständig"));
+
+    settings.menu.titelbild.clear();
+    medium.Write("velmo.bmp", Bmp24(32, 32));
+    medium.Write("bilder/knoepfe.bmp", Bmp24(800, 160));
+    EXPECT_THAT(Check(), ElementsAre("Feld 'titelbild' ist leer; das Menü braucht hier ein Bild"));
+}
+
+TEST_F(MediumCheckTest, TheButtonPictureMustHoldTheChosenDesign) {
+    // 800 x 160: five columns of 160 x 40 cells, four rows.
+    for (const Int16 style : {1, 5, 6, 10}) {
+        settings.menu.style = style;
+        EXPECT_THAT(Check(), IsEmpty()) << style;
+    }
+    settings.menu.style = 11;
+    EXPECT_THAT(Check(), ElementsAre("Feld 'bild': 'bilder\\\\knoepfe.bmp' ist 800×160 Pixel groß; Design 11 mit "
+                                     "Zellen von 160×40 Pixeln braucht mindestens 960×160"));
+
+    // Designs from 6 on need rows 2 and 3.
+    medium.Write("bilder/knoepfe.bmp", Bmp24(800, 80));
+    settings.menu.style = 5;
+    EXPECT_THAT(Check(), IsEmpty());
+    settings.menu.style = 6;
+    EXPECT_THAT(Check(), ElementsAre("Feld 'bild': 'bilder\\\\knoepfe.bmp' ist 800×80 Pixel groß; Design 6 mit "
+                                     "Zellen von 160×40 Pixeln braucht mindestens 160×160"));
+
+    settings.menu.style = 0;
+    settings.menu.hoehe = -40;
+    EXPECT_THAT(Check(), ElementsAre("Feld 'style' ist 0; es muss mindestens 1 sein",
+                                     "Feld 'hoehe' ist -40; es muss mindestens 1 sein"));
+}
+
+TEST_F(MediumCheckTest, TheWindowMustFitA1024x768Screen) {
+    settings.menu.anzahl = 15;
+    for (int i = 6; i < 15; ++i) {
+        settings.buttons[static_cast<std::size_t>(i)] = {"", "", ""};
+    }
+    settings.menu.abstand = 75;  // 9000 + 1200 + 345 twips: 703 pixels high, 937 wide
+    EXPECT_THAT(Check(), IsEmpty());
+
+    settings.menu.abstand = 300;  // 14145 twips
+    EXPECT_THAT(Check(), ElementsAre("das Fenster wird 1257×943 Pixel groß und passt nicht auf einen Bildschirm von "
+                                     "1024×768; anzahl, hoehe oder abstand verkleinern"));
+
+    settings.menu.abstand = 2100;  // 16 gaps overflow 16 bits
+    EXPECT_THAT(Check(), ElementsAre("die Fensterhöhe aus anzahl, hoehe und abstand läuft über 32767 Twips; das Menü "
+                                     "bricht mit einem Überlauf ab"));
+}
+
+TEST_F(MediumCheckTest, AtMostFifteenButtons) {
+    settings.menu.anzahl = 16;
+    settings.menu.hoehe = 20;
+    settings.menu.abstand = 0;
+    const auto problems = Check();
+    EXPECT_THAT(problems, ElementsAre("Feld 'anzahl' ist 16; erlaubt sind 0 bis 15"));
+    settings.menu.anzahl = -1;
+    EXPECT_THAT(Check(), ElementsAre("Feld 'anzahl' ist -1; erlaubt sind 0 bis 15"));
+}
+
+}  // namespace
+}  // namespace startart::pack

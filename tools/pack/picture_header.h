@@ -1,0 +1,30 @@
+// Reads the header of a picture file far enough to tell whether the menu's
+// imaging can load it and how large it is, without decoding any pixels: the
+// authoring tool must run where no imaging library is available.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+namespace startart::pack {
+
+enum class PictureFormat { kUnknown, kBmp, kGif, kJpeg, kPng, kTiff, kIco, kCur };
+
+struct PictureHeader {
+    PictureFormat format = PictureFormat::kUnknown;
+    // False when the signature is known but the structure is broken or the
+    // file ends early; width and height are then meaningless.
+    bool intact = false;
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+
+    bool Decodes() const { return format != PictureFormat::kUnknown && intact; }
+};
+
+// BMP (Windows and OS/2 headers), GIF, JPEG, PNG, TIFF, ICO and CUR. An icon
+// reports its largest image.
+PictureHeader ReadPictureHeader(std::span<const unsigned char> file);
+
+const char* PictureFormatName(PictureFormat format);
+
+}  // namespace startart::pack
