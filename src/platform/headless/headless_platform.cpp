@@ -48,6 +48,11 @@ void HeadlessPlatform::AddPicture(const std::string& path, PixelSize size) {
     pictures_[path] = size;
 }
 
+void HeadlessPlatform::RemoveFile(const std::string& path) {
+    files.erase(path);
+    pictures_.erase(path);
+}
+
 bool HeadlessPlatform::Click(Control& control) {
     return Barrier().Run([&] { control.RaiseClick(); });
 }

@@ -97,6 +97,8 @@ public:
 
     // A file that decodes as a picture of the given size.
     void AddPicture(const std::string& path, PixelSize size);
+    // Takes a file, picture or not, off the medium.
+    void RemoveFile(const std::string& path);
 
     // --- What the core did ---
     struct Message {
