@@ -151,6 +151,8 @@ public:
 private:
     std::map<std::string, PixelSize> pictures_;
     DeviceContext nextDc_ = 1;
+    static constexpr int kMaxActivationDepth = 16;
+    int activationDepth_ = 0;
 };
 
 }  // namespace startart
