@@ -57,6 +57,7 @@ TEST(Highlight, StartUpDrawsEveryButtonNormal) {
     EXPECT_EQ(Highlighted(menu), -1);
     for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(menu.FacePeer(i).printCount, 1) << i;
+        ASSERT_EQ(menu.FacePeer(i).surface.size(), 1u) << i;
         EXPECT_EQ(menu.FacePeer(i).surface[0].at, (PixelPoint{20, 11})) << i;
     }
     EXPECT_FALSE(menu.form1().redrawPending);

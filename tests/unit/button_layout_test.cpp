@@ -51,20 +51,30 @@ TEST(ButtonLayout, EachFrameFollowsItsPredecessorAsHeld) {
 }
 
 // Cells are counted in pixels of the button picture, whatever the scale, with
-// the horizontal factor for widths and the vertical one for heights.
+// the horizontal factor for widths and the vertical one for heights. The
+// title picture leaves room for one cell and 225 twips.
 TEST(ButtonLayout, FramesShowExactlyOneCellAtAnyScale) {
-    for (const ScreenMetrics& metrics : {ScreenMetrics{15, 15, 1024, 768}, ScreenMetrics{12, 12, 1024, 768},
-                                         ScreenMetrics{12, 15, 1024, 768}, ScreenMetrics{15, 12, 1024, 768}}) {
-        SCOPED_TRACE(::testing::Message() << metrics.twipsPerPixelX << " x " << metrics.twipsPerPixelY);
+    const struct {
+        ScreenMetrics metrics;
+        int imageWidth, column;  // pixels
+    } cases[] = {
+        {{15, 15, 1024, 768}, 481, 486},
+        {{12, 12, 1024, 768}, 637, 643},
+        {{12, 15, 1024, 768}, 637, 643},
+        {{15, 12, 1024, 768}, 481, 486},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.metrics.twipsPerPixelX << " x " << c.metrics.twipsPerPixelY);
         Menu menu;
-        menu.platform.metrics = metrics;
+        menu.platform.metrics = c.metrics;
         menu.settings.menu.style = 7;
         ASSERT_TRUE(menu.Start());
+        EXPECT_EQ(menu.form1().Image1.Bounds().width, c.imageWidth);
         for (int i = 0; i < 10; ++i) {
-            const PixelRect frame = menu.frame(i).Bounds();
-            const PixelRect face = menu.face(i).Bounds();
-            EXPECT_EQ((PixelSize{frame.width, frame.height}), (PixelSize{144, 40}));
-            EXPECT_EQ((PixelRect{face.left, face.top, face.width, face.height}), (PixelRect{-144, -80, 720, 160}));
+            EXPECT_EQ(menu.frame(i).Bounds().left, c.column);
+            EXPECT_EQ(menu.frame(i).Bounds().width, 144);
+            EXPECT_EQ(menu.frame(i).Bounds().height, 40);
+            EXPECT_EQ(menu.face(i).Bounds(), (PixelRect{-144, -80, 720, 160}));
         }
     }
 }
