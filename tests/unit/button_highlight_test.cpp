@@ -208,6 +208,14 @@ TEST(Clicks, EndeEndsTheProgram) {
     EXPECT_EQ(menu.FacePeer(2).printCount, 1);
 }
 
+TEST(Clicks, AFaceThatIsNotVisibleEndsTheProgram) {
+    StartedMenu menu;
+    menu.face(4).SetVisible(false);
+    menu.platform.Click(menu.face(4));
+    EXPECT_EQ(menu.platform.exitStatus, ExitStatus::kNormal);
+    EXPECT_TRUE(menu.platform.started.empty());
+}
+
 TEST(Clicks, OtherSpellingsOfEndeAreTargets) {
     for (const char* target : {"ende", "ENDE", "Ende ", ""}) {
         SettingsFile file = DemoSettings();

@@ -111,18 +111,18 @@ TEST(ButtonLayout, AllFacesShareTheOneButtonPicture) {
 }
 
 TEST(ButtonLayout, EveryFaceGetsTheLabelFontColourAndSpacing) {
-    for (const Int16 laufweite : {0, 3, -2}) {
+    for (const auto& [laufweite, fett] : {std::pair<Int16, bool>{0, false}, {3, true}, {-2, true}}) {
         SettingsFile file = DemoSettings();
         file.menu.laufweite = laufweite;
         file.menu.art = "Courier New";
         file.menu.groesse = 14;
-        file.menu.fett = false;
+        file.menu.fett = fett;
         file.menu.schriftfarbe = Colour{10, 20, 30};
         StartedMenu menu(file);
         ASSERT_TRUE(menu.started);
         for (int i = 0; i < 10; ++i) {
             SCOPED_TRACE(::testing::Message() << "laufweite " << laufweite << ", face " << i);
-            EXPECT_EQ(menu.face(i).GetFont(), (Font{"Courier New", 14, false}));
+            EXPECT_EQ(menu.face(i).GetFont(), (Font{"Courier New", 14, fett}));
             EXPECT_EQ(menu.face(i).ForeColor(), Rgb(10, 20, 30));
             EXPECT_EQ(menu.platform.characterExtra.at(menu.face(i).hDC()), laufweite);
             ASSERT_EQ(menu.FacePeer(i).surface.size(), 1u);

@@ -44,12 +44,24 @@ TEST(InformationWindow, ShowsTheCopyrightAndAddress) {
     EXPECT_TRUE(MenuLocked(menu));
 }
 
-TEST(InformationWindow, EmptySettingsKeepTheLineStructure) {
-    SettingsFile file = DemoSettings();
-    file.info = InfoSettings{"", "", "", "", ""};
-    StartedMenu menu(file);
-    menu.platform.Click(menu.form1().Image1);
-    EXPECT_EQ(menu.form2().Label1.Caption(), "\r\n\r\n\r\n\r\n\r\n");
+// Six lines, the first and third empty, whatever the settings hold; a
+// setting with its own line break adds a line.
+TEST(InformationWindow, LineStructure) {
+    const struct {
+        InfoSettings info;
+        const char* text;
+    } cases[] = {
+        {{"", "", "", "", ""}, "\r\n\r\n\r\n\r\n\r\n"},
+        {{"(c) 2026", "", "Velmo GmbH\r\nVertrieb", "", "Köln"},
+         "\r\n(c) 2026\r\n\r\nVelmo GmbH\r\nVertrieb\r\n\r\nKöln"},
+    };
+    for (const auto& c : cases) {
+        SettingsFile file = DemoSettings();
+        file.info = c.info;
+        StartedMenu menu(file);
+        menu.platform.Click(menu.form1().Image1);
+        EXPECT_EQ(menu.form2().Label1.Caption(), c.text);
+    }
 }
 
 TEST(InformationWindow, HomepageButtonStartsExplorer) {
@@ -269,9 +281,13 @@ TEST(EventBarrier, ARuntimeErrorInAHandlerEndsTheProgram) {
     StartedMenu menu(file);
     menu.platform.applicationTitle = "autostart";
     menu.platform.startOutcome = [](const std::string&) -> std::optional<StartFailure> { RaiseFileNotFound(); };
+    // The report is modal, but the timer still fires while it is open.
+    bool ranDuringReport = true;
+    menu.platform.onMessage = [&](const std::string&) { ranDuringReport = menu.platform.Tick(menu.form1().Timer1); };
     EXPECT_FALSE(menu.platform.Click(menu.face(2)));
     EXPECT_EQ(menu.MessageTexts(), std::vector<std::string>{RuntimeErrorReport(53, "Datei nicht gefunden")});
     EXPECT_EQ(menu.platform.exitStatus, ExitStatus::kRuntimeError);
+    EXPECT_FALSE(ranDuringReport);
 
     EXPECT_FALSE(menu.platform.MouseMove(menu.face(3)));
     EXPECT_FALSE(menu.platform.Tick(menu.form1().Timer1));
