@@ -36,6 +36,8 @@ const ControlDefinition& Named(const FormDefinition& form, const std::string& na
     throw std::logic_error("no " + name);
 }
 
+const Font kSystemBold{"System", 9.75f, true};
+
 // At 15 twips per pixel.
 PixelRect Pixels(const TwipsRect& r) {
     const auto pixels = [](float twips) { return static_cast<int>(std::lround(twips / 15)); };
@@ -53,7 +55,6 @@ std::vector<std::string> StackingOrder(const FormDefinition& form) {
 }
 
 TEST(FormDefinitions, Windows) {
-    const Font system{"System", 9.75f, true};
     const struct {
         const FormDefinition& form;
         const char* caption;
@@ -67,7 +68,7 @@ TEST(FormDefinitions, Windows) {
         {Form1Definition(), "Form1", FormBorderStyle::kFixedDialog, true, StartUpPosition::kCenterScreen, 10770, 11145,
          std::nullopt, true},
         {Form2Definition(), "", FormBorderStyle::kFixedToolWindow, false, StartUpPosition::kWindowsDefault, 3495, 2280,
-         system, false},
+         kSystemBold, false},
         {Form3Definition(), "Form3", FormBorderStyle::kFixedToolWindow, false, StartUpPosition::kWindowsDefault, 5310,
          3390, std::nullopt, false},
     };
@@ -129,7 +130,6 @@ TEST(FormDefinitions, MenuButtons) {
 }
 
 TEST(FormDefinitions, SecondaryWindowControls) {
-    const Font system{"System", 9.75f, true};
     const struct {
         const FormDefinition& form;
         const char* name;
@@ -152,8 +152,20 @@ TEST(FormDefinitions, SecondaryWindowControls) {
          std::nullopt,
          1,
          LabelAlignment::kCenter},
-        {Form3Definition(), "Command2", ControlKind::kCommandButton, {3120, 2760, 1695, 495}, 1, "Abbrechen", system},
-        {Form3Definition(), "Command1", ControlKind::kCommandButton, {480, 2760, 1695, 495}, 0, "Installieren", system},
+        {Form3Definition(),
+         "Command2",
+         ControlKind::kCommandButton,
+         {3120, 2760, 1695, 495},
+         1,
+         "Abbrechen",
+         kSystemBold},
+        {Form3Definition(),
+         "Command1",
+         ControlKind::kCommandButton,
+         {480, 2760, 1695, 495},
+         0,
+         "Installieren",
+         kSystemBold},
         {Form3Definition(), "Label2", ControlKind::kLabel, {360, 360, 3615, 2175}, 3, "Label2"},
         {Form3Definition(), "Label1", ControlKind::kLabel, {0, 0, 4215, 2655}, 2, "Label1", std::nullopt, 1},
     };
@@ -170,15 +182,6 @@ TEST(FormDefinitions, SecondaryWindowControls) {
     }
     EXPECT_EQ(StackingOrder(Form2Definition()), (std::vector<std::string>{"Command2", "Command1", "Label1"}));
     EXPECT_EQ(StackingOrder(Form3Definition()), (std::vector<std::string>{"Command2", "Command1", "Label2", "Label1"}));
-}
-
-// A label or button with no font of its own takes its window's.
-TEST(FormDefinitions, ControlsWithoutAFontTakeTheirWindows) {
-    Menu menu;
-    ASSERT_TRUE(menu.Start());
-    EXPECT_EQ(menu.form2().Label1.GetFont(), (Font{"System", 9.75f, true}));
-    EXPECT_EQ(menu.form3().Label2.GetFont(), DefaultDialogFont());
-    EXPECT_EQ(menu.form3().Command1.GetFont(), (Font{"System", 9.75f, true}));
 }
 
 // Buttons from anzahl up are not laid out: their frames and faces keep the

@@ -2,6 +2,8 @@
 // what their buttons start, and how they lock the menu and keep the focus.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "test_medium.h"
 
 namespace startart::testing {
@@ -186,6 +188,11 @@ TEST(SecondaryWindows, ClickingTheTitlePictureAgainShowsTheSameWindow) {
 // order they open and close in, and however they are closed.
 TEST(SecondaryWindows, MenuLockedWhileEitherIsOpen) {
     enum Step { kOpen2, kOpen3, kLeave2, kCancel3, kClose2, kClose3 };
+    const std::function<void(Menu&)> perform[] = {
+        [](Menu& m) { m.platform.Click(m.form1().Image1); },   [](Menu& m) { m.ShowNotice(); },
+        [](Menu& m) { m.platform.Click(m.form2().Command1); }, [](Menu& m) { m.platform.Click(m.form3().Command2); },
+        [](Menu& m) { m.platform.Close(m.form2()); },          [](Menu& m) { m.platform.Close(m.form3()); },
+    };
     const std::vector<std::vector<Step>> orders = {
         {kOpen2, kLeave2},
         {kOpen3, kCancel3},
@@ -201,27 +208,7 @@ TEST(SecondaryWindows, MenuLockedWhileEitherIsOpen) {
         StartedMenu menu;
         int open = 0;
         for (const Step step : order) {
-            switch (step) {
-                case kOpen2:
-                    menu.platform.Click(menu.form1().Image1);
-                    break;
-                case kOpen3:
-                    // As the launcher shows it.
-                    menu.platform.Barrier().Run([&] { menu.form3().Show(); });
-                    break;
-                case kLeave2:
-                    menu.platform.Click(menu.form2().Command1);
-                    break;
-                case kCancel3:
-                    menu.platform.Click(menu.form3().Command2);
-                    break;
-                case kClose2:
-                    menu.platform.Close(menu.form2());
-                    break;
-                case kClose3:
-                    menu.platform.Close(menu.form3());
-                    break;
-            }
+            perform[step](menu);
             open += step == kOpen2 || step == kOpen3 ? 1 : -1;
             EXPECT_EQ(MenuLocked(menu), open > 0) << "after step " << step;
         }
@@ -234,7 +221,7 @@ TEST(SecondaryWindows, MenuLockedWhileEitherIsOpen) {
 TEST(SecondaryWindows, TakeTheFocusBackOnlyFromTheMainWindow) {
     StartedMenu menu;
     HeadlessPlatform& platform = menu.platform;
-    platform.Barrier().Run([&] { menu.form3().Show(); });
+    menu.ShowNotice();
     platform.Activate(menu.form1());
     EXPECT_EQ(platform.activeForm, &menu.form3());
 
@@ -262,7 +249,7 @@ TEST(SecondaryWindows, AFailedStartIsReportedAndTheWindowStays) {
     };
     menu.platform.Click(menu.form1().Image1);
     menu.platform.Click(menu.form2().Command2);
-    menu.platform.Barrier().Run([&] { menu.form3().Show(); });
+    menu.ShowNotice();
     menu.platform.Click(menu.form3().Command1);
     EXPECT_EQ(menu.MessageTexts(),
               (std::vector<std::string>{

@@ -82,6 +82,11 @@ struct Menu {
         return platform.Barrier().Run([&] { app->Start(); });
     }
 
+    // As the launcher shows it, for a PDF target without a reader.
+    void ShowNotice() {
+        platform.Barrier().Run([&] { form3().Show(); });
+    }
+
     Form1& form1() { return app->MainWindow(); }
     Form2& form2() { return app->InformationWindow(); }
     Form3& form3() { return app->ReaderNotice(); }
