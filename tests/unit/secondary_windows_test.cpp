@@ -89,7 +89,7 @@ TEST(ReaderNotice, Text) {
         SettingsFile file = DemoSettings();
         file.reader.version = version;
         StartedMenu menu(file);
-        menu.form3().Show();
+        menu.ShowNotice();
         EXPECT_EQ(menu.form3().Label2.Caption(), kNoticeStart + version + kNoticeEnd);
         EXPECT_EQ(menu.form3().Caption(), "Wichtiger Hinweis");
         EXPECT_EQ(menu.form3().Label1.Caption(), "");
@@ -98,7 +98,7 @@ TEST(ReaderNotice, Text) {
 
 TEST(ReaderNotice, LabelsFillTheWindow) {
     StartedMenu menu;
-    menu.form3().Show();
+    menu.ShowNotice();
     const Form3& form = menu.form3();
     // Label1: 5300 x 3355 twips from the outer window, on whole pixels;
     // Label2 360 twips inside it.
@@ -112,7 +112,7 @@ TEST(ReaderNotice, InstallStartsTheSetupMinimizedEachTime) {
     SettingsFile file = DemoSettings();
     file.reader.setup = "reader\\setup.exe /sAll";
     StartedMenu menu(file);
-    menu.form3().Show();
+    menu.ShowNotice();
     menu.platform.Click(menu.form3().Command1);
     menu.platform.Click(menu.form3().Command1);
     ASSERT_EQ(menu.platform.started.size(), 2u);
@@ -138,7 +138,7 @@ TEST(SecondaryWindows, CentredOnTheMainWindowUnclamped) {
         menu.platform.metrics = c.screen;
         ASSERT_TRUE(menu.Start());
         menu.form2().Show();
-        menu.form3().Show();
+        menu.ShowNotice();
         EXPECT_EQ(RectOf(menu.form2()), c.form2);
         EXPECT_EQ(RectOf(menu.form3()), c.form3);
     }
