@@ -1,6 +1,7 @@
 #include "headless_platform.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "basic/runtime_error.h"
 
@@ -48,6 +49,11 @@ void HeadlessPlatform::AddPicture(const std::string& path, PixelSize size) {
     pictures_[path] = size;
 }
 
+void HeadlessPlatform::RemoveFile(const std::string& path) {
+    files.erase(path);
+    pictures_.erase(path);
+}
+
 bool HeadlessPlatform::Click(Control& control) {
     return Barrier().Run([&] { control.RaiseClick(); });
 }
@@ -73,6 +79,15 @@ void HeadlessPlatform::MoveActivation(Form* form) {
     if (previous == form) {
         return;
     }
+    // Windows that take the activation back from each other in their
+    // Deactivate code would do so for ever; a test sees an error, not a hang.
+    if (activationDepth_ >= kMaxActivationDepth) {
+        throw std::logic_error("the activation passes back and forth without end");
+    }
+    struct Depth {
+        int& count;
+        ~Depth() { --count; }
+    } depth{++activationDepth_};
     activeForm = form;
     if (previous) {
         previous->RaiseDeactivate(form);

@@ -97,6 +97,8 @@ public:
 
     // A file that decodes as a picture of the given size.
     void AddPicture(const std::string& path, PixelSize size);
+    // Takes a file, picture or not, off the medium.
+    void RemoveFile(const std::string& path);
 
     // --- What the core did ---
     struct Message {
@@ -149,6 +151,8 @@ public:
 private:
     std::map<std::string, PixelSize> pictures_;
     DeviceContext nextDc_ = 1;
+    static constexpr int kMaxActivationDepth = 16;
+    int activationDepth_ = 0;
 };
 
 }  // namespace startart

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 
 #include "basic/windows1252.h"
 
@@ -78,7 +77,7 @@ long HeadlessRegistry::QueryValue(Key key, const std::string& name, std::uint32_
         size = length;
         return kMoreData;
     }
-    std::memcpy(data, value->second.data.data(), length);
+    std::copy(value->second.data.begin(), value->second.data.end(), data);
     size = length;
     return kSuccess;
 }
