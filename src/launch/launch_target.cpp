@@ -27,14 +27,14 @@ std::string NotRecognisedMessage(const std::string& directory, const std::string
 // when it is missing, the document opens with the program that Windows
 // associates with its type.
 void StartDocumentWithWrite(Platform& platform, const std::string& commandLine, const std::string& document) {
-    const auto failure = platform.StartProcess(commandLine, ShowState::kNormal);
-    if (!failure) {
-        return;
+    auto failure = platform.StartProcess(commandLine, ShowState::kNormal);
+    if (failure && failure->programMissing) {
+        // The association's reason is the one the user can act on.
+        failure = platform.OpenDocument(document, ShowState::kNormal);
     }
-    if (failure->programMissing && !platform.OpenDocument(document, ShowState::kNormal)) {
-        return;
+    if (failure) {
+        MsgBox(platform, StartFailureMessage(commandLine, *failure));
     }
-    MsgBox(platform, StartFailureMessage(commandLine, *failure));
 }
 
 }  // namespace

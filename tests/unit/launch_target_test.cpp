@@ -164,12 +164,12 @@ TEST(Launch, RichTextFallsBackToTheAssociatedProgram) {
         bool writeFails;    // write fails for another reason
         bool associationFails;
         bool openedAsDocument;
-        bool reported;
+        const char* reason;  // empty: nothing reported
     } cases[] = {
-        {"write works", false, false, false, false, false},
-        {"write missing", true, false, false, true, false},
-        {"write missing, no association", true, false, true, false, true},
-        {"write refused", false, true, false, false, true},
+        {"write works", false, false, false, false, ""},
+        {"write missing", true, false, false, true, ""},
+        {"write missing, no association", true, false, true, false, "keine Zuordnung"},
+        {"write refused", false, true, false, false, "kaputt"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -184,15 +184,17 @@ TEST(Launch, RichTextFallsBackToTheAssociatedProgram) {
             return std::nullopt;
         };
         launcher.Click();
-        const bool started = !c.reported;
+        const bool reported = *c.reason != '\0';
+        const bool started = !reported;
         ASSERT_EQ(launcher.platform.started.size(), started ? 1u : 0u);
         if (started) {
             EXPECT_EQ(launcher.platform.started[0].commandLine, c.openedAsDocument ? document : write);
             EXPECT_EQ(launcher.platform.started[0].asDocument, c.openedAsDocument);
         }
-        EXPECT_EQ(launcher.platform.messages.size(), c.reported ? 1u : 0u);
-        if (c.reported) {
-            EXPECT_TRUE(launcher.MessageTexts()[0].starts_with("Der Befehl '" + write + "' konnte nicht"));
+        EXPECT_EQ(launcher.platform.messages.size(), reported ? 1u : 0u);
+        if (reported) {
+            EXPECT_EQ(launcher.MessageTexts()[0],
+                      "Der Befehl '" + write + "' konnte nicht ausgeführt werden:\r\n" + c.reason);
         }
     }
 }
