@@ -234,6 +234,18 @@ TEST(MainWindow, ClosingTheInformationWindowUnlocksTheButtonsAndLeavesNoWindow) 
     EXPECT_TRUE(IsWindowEnabled(WindowOf(&menu.MainWindow().Picture1(0))));
 }
 
+TEST(MainWindow, AnOpenInformationWindowTakesTheActivationBackFromTheMainWindow) {
+    RunningMenu menu(MediumSettings());
+    Form2& form2 = menu.App().InformationWindow();
+    const HWND main = MainHwnd(menu);
+    ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(main); }));
+    menu.Platform().Barrier().Run([&] { form2.Show(); });
+    ASSERT_TRUE(menu.PumpUntil([&] { return GetActiveWindow() == WindowOf(&form2); }));
+    SetActiveWindow(main);
+    EXPECT_EQ(GetActiveWindow(), main);
+    EXPECT_TRUE(menu.PumpUntil([&] { return GetActiveWindow() == WindowOf(&form2); }));
+}
+
 // The pointer itself, so that the system decides which window gets the move.
 void PointAt(RunningMenu& menu, HWND window, int x, int y) {
     POINT point{x, y};
