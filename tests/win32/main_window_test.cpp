@@ -94,6 +94,25 @@ TEST(MainWindow, CaptionKeepsUmlautsWhateverTheCodePage) {
     EXPECT_STREQ(caption, L"  Gr\u00f6\u00dfe & \u00dcbersicht");
 }
 
+int IconEdge(HWND window, WPARAM which) {
+    const auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0));
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info)) {
+        return 0;
+    }
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+TEST(MainWindow, ShowsThePictureOfTheMediumAsItsIconInBothSizes) {
+    RunningMenu menu(MediumSettings());
+    EXPECT_EQ(IconEdge(MainHwnd(menu), ICON_BIG), GetSystemMetrics(SM_CXICON));
+    EXPECT_EQ(IconEdge(MainHwnd(menu), ICON_SMALL), GetSystemMetrics(SM_CXSMICON));
+}
+
 TEST(MainWindow, TitlePictureIsStretchedSmoothlyOverImage1AndTheBackgroundShowsBeside) {
     RunningMenu menu(MediumSettings());
     ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(MainHwnd(menu)); }));

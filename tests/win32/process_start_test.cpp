@@ -77,5 +77,12 @@ TEST_F(ProcessStartTest, AFileThatIsNoProgramFailsWithoutBeingMissing) {
     EXPECT_FALSE(failure->reason.empty());
 }
 
+TEST_F(ProcessStartTest, AMissingDocumentCannotBeOpened) {
+    testing::TempFolder folder;
+    const auto failure = OpenWithAssociatedProgram(folder.Utf8() + "\\fehlt.rtf", ShowState::kNormal);
+    ASSERT_TRUE(failure);
+    EXPECT_FALSE(failure->reason.empty());
+}
+
 }  // namespace
 }  // namespace startart::win32
