@@ -1,0 +1,75 @@
+// Command buttons as BUTTON children.
+// Needs: user32, gdi32.
+#include "command_button.h"
+
+#include <stdexcept>
+
+#include "gdi.h"
+#include "text.h"
+
+namespace startart::win32 {
+namespace {
+
+// Marks our buttons among other windows, so ButtonOf never misreads a
+// window that is not one of them.
+constexpr const wchar_t* kButtonProperty = L"startart.CommandButton";
+
+}  // namespace
+
+CommandButtonWindow::CommandButtonWindow(CommandButton& button, HWND parent) : button_(button) {
+    const PixelRect bounds = button.Bounds();
+    const DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON | (button.Visible() ? WS_VISIBLE : 0) |
+                        (button.Enabled() ? 0 : WS_DISABLED);
+    window_.reset(CreateWindowExW(0, L"BUTTON", Widen(button.Caption()).c_str(), style, bounds.left, bounds.top,
+                                  bounds.width, bounds.height, parent, nullptr, GetModuleHandleW(nullptr), nullptr));
+    if (!window_) {
+        throw std::runtime_error("CreateWindowExW(BUTTON) failed");
+    }
+    SetPropW(Handle(), kButtonProperty, &button_);
+    // Created front to back: each child goes behind the ones before it.
+    SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ApplyFont();
+}
+
+CommandButtonWindow::~CommandButtonWindow() {
+    if (window_) {
+        RemovePropW(Handle(), kButtonProperty);
+    }
+}
+
+CommandButton* CommandButtonWindow::ButtonOf(HWND window) {
+    return window ? static_cast<CommandButton*>(GetPropW(window, kButtonProperty)) : nullptr;
+}
+
+void CommandButtonWindow::Update(Property changed) {
+    switch (changed) {
+        case Property::kBounds: {
+            const PixelRect bounds = button_.Bounds();
+            SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            break;
+        }
+        case Property::kVisible:
+            ShowWindow(Handle(), button_.Visible() ? SW_SHOWNA : SW_HIDE);
+            break;
+        case Property::kEnabled:
+            EnableWindow(Handle(), button_.Enabled());
+            break;
+        case Property::kCaption:
+            SetWindowTextW(Handle(), Widen(button_.Caption()).c_str());
+            break;
+        case Property::kFont:
+            ApplyFont();
+            break;
+        default:
+            break;
+    }
+}
+
+void CommandButtonWindow::ApplyFont() {
+    UniqueFont font = CreateControlFont(button_.GetFont());
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    font_ = std::move(font);
+}
+
+}  // namespace startart::win32

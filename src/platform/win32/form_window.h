@@ -1,0 +1,69 @@
+// The peer of a form: a top-level window with a fixed frame. It draws the
+// form's windowless controls (the image and the labels) below its child
+// windows, routes the mouse over its client area to the windowless control
+// under the pointer or else to the form, runs the form's timers, and turns
+// closing and activation into the form's events.
+// Needs: user32, gdi32.
+#pragma once
+
+#include <map>
+
+#include "handles.h"
+#include "toolkit/form.h"
+#include "toolkit/peer.h"
+#include "window.h"
+
+namespace startart::win32 {
+
+class Win32Platform;
+
+// The window styles of a frame; the frame size and the real window agree by
+// using these for both.
+struct FrameStyles {
+    DWORD style;
+    DWORD exStyle;
+};
+FrameStyles StylesOf(FormBorderStyle border);
+
+class FormWindow : public FormPeer, public Window {
+  public:
+    FormWindow(Win32Platform& platform, ATOM windowClass, Form& form);
+
+    void Update(Property changed) override;
+    void Activate() override;
+
+    Form& GetForm() const { return form_; }
+    // Timers tick through the form's window.
+    void StartTimer(Timer& timer, UINT interval);
+    void StopTimer(Timer& timer);
+    // Repaints part of the client area, where a windowless control was or is.
+    void InvalidateArea(const PixelRect& area);
+
+  protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    void ApplyIcon();
+    void OnPaint();
+    void OnActivate(WPARAM wParam, LPARAM lParam);
+    void OnMouseMove(LPARAM lParam);
+    void OnButtonDown(LPARAM lParam);
+    void OnButtonUp(LPARAM lParam);
+    void OnCommand(WPARAM wParam, LPARAM lParam);
+    void OnTimer(WPARAM id);
+    // The control a click or move at this client point belongs to.
+    Control& TargetAt(LPARAM lParam) const;
+    // The first enabled, visible tab stop by tab index, or null.
+    HWND FirstTabStop() const;
+
+    Win32Platform& platform_;
+    Form& form_;
+    UniqueIcon bigIcon_;
+    UniqueIcon smallIcon_;
+    std::map<UINT_PTR, Timer*> timers_;
+    Control* pressed_ = nullptr;
+    // The child that had the focus when the window was last deactivated.
+    HWND focus_ = nullptr;
+};
+
+}  // namespace startart::win32

@@ -1,0 +1,52 @@
+// The memory surface of picture boxes.
+// Needs: gdi32.
+#include "surface.h"
+
+#include <algorithm>
+#include <new>
+
+#include "gdi.h"
+
+namespace startart::win32 {
+
+Surface::Surface() : dc_(CreateCompatibleDC(nullptr)) {
+    if (!dc_) {
+        throw std::bad_alloc();
+    }
+}
+
+Surface::~Surface() {
+    if (originalBitmap_) {
+        SelectObject(dc_.get(), originalBitmap_);
+    }
+}
+
+void Surface::Resize(PixelSize size) {
+    const PixelSize allocated{std::max(1, size.width), std::max(1, size.height)};
+    const BITMAPINFO info = DibInfo(allocated);
+    void* bits = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap) {
+        throw std::bad_alloc();
+    }
+    const HGDIOBJ previous = SelectObject(dc_.get(), bitmap.get());
+    if (!originalBitmap_) {
+        originalBitmap_ = previous;
+    }
+    bitmap_ = std::move(bitmap);
+    bits_ = static_cast<std::uint32_t*>(bits);
+    size_ = size;
+}
+
+std::span<std::uint32_t> Surface::Pixels() {
+    GdiFlush();
+    const auto count = static_cast<std::size_t>(std::max(1, size_.width) * std::max(1, size_.height));
+    return {bits_, bits_ ? count : 0};
+}
+
+void Surface::CopyTo(HDC target, const RECT& area) const {
+    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_.get(), area.left, area.top,
+           SRCCOPY);
+}
+
+}  // namespace startart::win32

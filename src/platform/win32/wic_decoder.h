@@ -1,0 +1,28 @@
+// Decoding picture files with the Windows Imaging Component: BMP, GIF, JPEG,
+// PNG, TIFF and ICO, to premultiplied 32-bit pixels (the first frame of a
+// file with several).
+// Needs: windowscodecs, ole32; COM initialised on this thread.
+#pragma once
+
+#include <wincodec.h>
+
+#include <string>
+
+#include "handles.h"
+#include "toolkit/picture.h"
+
+namespace startart::win32 {
+
+class WicDecoder {
+  public:
+    // Raises run-time error 53 when the file does not exist and 481 when it
+    // holds no picture that decodes.
+    Picture Load(const std::wstring& path);
+
+  private:
+    IWICImagingFactory& Factory();
+
+    ComPtr<IWICImagingFactory> factory_;
+};
+
+}  // namespace startart::win32

@@ -1,0 +1,184 @@
+// The Win32 platform.
+// Needs: user32, gdi32, kernel32, advapi32, shell32, ole32, windowscodecs.
+#include "win32_platform.h"
+
+#include <stdexcept>
+
+#include "command_button.h"
+#include "form_window.h"
+#include "picture_box_window.h"
+#include "process_start.h"
+#include "program_files.h"
+#include "surface.h"
+#include "text.h"
+#include "timer_peer.h"
+#include "win32_picture.h"
+#include "windowless_control.h"
+
+namespace startart::win32 {
+namespace {
+
+constexpr const wchar_t* kFormClass = L"StartartForm";
+constexpr const wchar_t* kPictureBoxClass = L"StartartPictureBox";
+
+// The design-time icon drawn into pixels, for anything that asks the
+// picture for its pixels rather than for an icon.
+PixelImage IconPixels(HICON icon, int edge) {
+    Surface surface;
+    surface.Resize(PixelSize{edge, edge});
+    const RECT whole{0, 0, edge, edge};
+    FillRect(surface.Dc(), &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DrawIconEx(surface.Dc(), 0, 0, icon, edge, edge, 0, nullptr, DI_NORMAL);
+    PixelImage image{PixelSize{edge, edge}, {}};
+    for (const std::uint32_t pixel : surface.Pixels()) {
+        image.pixels.push_back(pixel | 0xFF000000u);
+    }
+    return image;
+}
+
+}  // namespace
+
+Win32Platform::Win32Platform()
+    : formClass_(Window::RegisterWindowClass(GetModuleHandleW(nullptr), kFormClass)),
+      pictureBoxClass_(Window::RegisterWindowClass(GetModuleHandleW(nullptr), kPictureBoxClass)) {}
+
+Win32Platform::~Win32Platform() {
+    UnregisterClassW(MAKEINTATOM(pictureBoxClass_), GetModuleHandleW(nullptr));
+    UnregisterClassW(MAKEINTATOM(formClass_), GetModuleHandleW(nullptr));
+}
+
+int Win32Platform::RunMessageLoop() {
+    MSG message;
+    for (;;) {
+        const BOOL result = GetMessageW(&message, nullptr, 0, 0);
+        if (result == 0) {
+            return static_cast<int>(message.wParam);
+        }
+        if (result == -1) {
+            return static_cast<int>(ExitStatus::kRuntimeError);
+        }
+        // Tab, Enter and the arrow keys move between and press the buttons
+        // of the window, as in a dialog.
+        const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+        if (root && FormWindowOf(root) && IsDialogMessageW(root, &message)) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+FormWindow* Win32Platform::FormWindowOf(HWND window) const {
+    if (!window || GetClassLongPtrW(window, GCW_ATOM) != formClass_) {
+        return nullptr;
+    }
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId()) {
+        return nullptr;
+    }
+    return dynamic_cast<FormWindow*>(reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
+}
+
+ScreenMetrics Win32Platform::Metrics() const {
+    const WindowDc screen(nullptr);
+    ScreenMetrics metrics;
+    metrics.twipsPerPixelX = 1440.0f / static_cast<float>(GetDeviceCaps(screen.get(), LOGPIXELSX));
+    metrics.twipsPerPixelY = 1440.0f / static_cast<float>(GetDeviceCaps(screen.get(), LOGPIXELSY));
+    metrics.widthPixels = GetSystemMetrics(SM_CXSCREEN);
+    metrics.heightPixels = GetSystemMetrics(SM_CYSCREEN);
+    return metrics;
+}
+
+PixelSize Win32Platform::FrameSize(FormBorderStyle style) const {
+    const FrameStyles styles = StylesOf(style);
+    RECT rect{0, 0, 0, 0};
+    AdjustWindowRectEx(&rect, styles.style, FALSE, styles.exStyle);
+    return PixelSize{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+FormWindow& Win32Platform::FormWindowFor(const Control& control) const {
+    auto* form = dynamic_cast<FormWindow*>(control.Parent().Peer());
+    if (!form) {
+        throw std::logic_error("a control's window before its form's");
+    }
+    return *form;
+}
+
+std::unique_ptr<FormPeer> Win32Platform::CreateFormPeer(Form& form) {
+    return std::make_unique<FormWindow>(*this, formClass_, form);
+}
+
+std::unique_ptr<PictureBoxPeer> Win32Platform::CreatePictureBoxPeer(PictureBox& box) {
+    const Control* container = box.Container();
+    const HWND parent = container ? WindowOf(container) : FormWindowFor(box).Handle();
+    return std::make_unique<PictureBoxWindow>(*this, pictureBoxClass_, box, parent);
+}
+
+std::unique_ptr<ControlPeer> Win32Platform::CreateControlPeer(Control& control) {
+    FormWindow& form = FormWindowFor(control);
+    switch (control.Kind()) {
+        case ControlKind::kImage:
+            return std::make_unique<ImagePeer>(form, static_cast<Image&>(control));
+        case ControlKind::kLabel:
+            return std::make_unique<LabelPeer>(form, static_cast<Label&>(control));
+        case ControlKind::kCommandButton:
+            return std::make_unique<CommandButtonWindow>(static_cast<CommandButton&>(control), form.Handle());
+        case ControlKind::kTimer:
+            return std::make_unique<TimerPeer>(form, static_cast<Timer&>(control));
+        default:
+            throw std::logic_error("no peer for control " + control.Name());
+    }
+}
+
+Picture Win32Platform::DesignIcon() {
+    if (designIcon_.Empty()) {
+        constexpr int kEdge = 32;
+        const IconSource source{L"", kDesignIconResource};
+        const UniqueIcon icon = Win32Picture(PixelImage{}, source).MakeIcon(kEdge);
+        designIcon_ =
+            Picture(std::make_shared<const Win32Picture>(icon ? IconPixels(icon.get(), kEdge) : PixelImage{}, source));
+    }
+    return designIcon_;
+}
+
+Picture Win32Platform::LoadPicture(const std::string& path) {
+    return decoder_.Load(Widen(path));
+}
+
+int Win32Platform::SetTextCharacterExtra(DeviceContext dc, int extra) {
+    return ::SetTextCharacterExtra(reinterpret_cast<HDC>(dc), extra);
+}
+
+std::optional<std::vector<unsigned char>> Win32Platform::ReadFileHead(const std::string& path, std::size_t maxBytes) {
+    return ReadHead(Widen(path), maxBytes);
+}
+
+std::string Win32Platform::ExecutableDirectory() const {
+    return DirectoryOf(ProgramPath());
+}
+
+std::string Win32Platform::ApplicationTitle() const {
+    return TitleOf(ProgramPath());
+}
+
+void Win32Platform::ShowMessage(const std::string& text, const std::string& caption) {
+    // Task modal without an owner: every window of the program waits for it.
+    MessageBoxW(nullptr, Widen(text).c_str(), Widen(caption).c_str(), MB_OK | MB_TASKMODAL);
+}
+
+std::optional<StartFailure> Win32Platform::StartProcess(const std::string& commandLine, ShowState show) {
+    return StartCommandLine(commandLine, show);
+}
+
+std::optional<StartFailure> Win32Platform::OpenDocument(const std::string& path, ShowState show) {
+    return OpenWithAssociatedProgram(path, show);
+}
+
+void Win32Platform::Quit(ExitStatus status) {
+    if (!std::exchange(quitting_, true)) {
+        PostQuitMessage(static_cast<int>(status));
+    }
+}
+
+}  // namespace startart::win32

@@ -1,0 +1,298 @@
+// The main window on real windows: its frame, size and place for several
+// settings, its caption, the stretched title picture and the background, the
+// button faces under the pointer, and the information window it opens.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "running_menu.h"
+#include "window.h"
+#include "windows/form2.h"
+
+namespace startart::win32 {
+namespace {
+
+using testing::ClientPixels;
+using testing::MediumSettings;
+using testing::NearlyEqual;
+using testing::RunningMenu;
+using testing::SimilarColour;
+
+HWND MainHwnd(RunningMenu& menu) {
+    return WindowOf(&menu.MainWindow());
+}
+
+// A rectangle of a child window in its form's client coordinates.
+RECT RectInForm(HWND child, HWND form) {
+    RECT rect;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+struct Geometry {
+    Int16 anzahl;
+    Int16 hoehe;
+    Int16 abstand;
+    Int16 breite;
+};
+
+void PrintTo(const Geometry& g, std::ostream* out) {
+    *out << g.anzahl << "x" << g.hoehe << "_apart" << g.abstand << "_wide" << g.breite;
+}
+
+class MainWindowGeometry : public ::testing::TestWithParam<Geometry> {};
+
+// Outer size and place in pixels, worked out from the settings in twips the
+// way the window's Load code does, at 15 twips per pixel.
+TEST_P(MainWindowGeometry, OuterRectangleFollowsTheSettings) {
+    const Geometry g = GetParam();
+    SettingsFile settings = MediumSettings();
+    settings.menu.anzahl = g.anzahl;
+    settings.menu.hoehe = g.hoehe;
+    settings.menu.abstand = g.abstand;
+    settings.menu.breite = g.breite;
+    RunningMenu menu(settings);
+    ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(MainHwnd(menu)); }));
+
+    const double heightTwips = std::max(7200.0, g.hoehe * 15.0 * g.anzahl + (g.anzahl + 1) * g.abstand + 345);
+    const int height = static_cast<int>(std::nearbyint(heightTwips / 15));
+    const int width = static_cast<int>(std::nearbyint(height * 15 / 0.75 / 15));
+    const int left = static_cast<int>(std::nearbyint((GetSystemMetrics(SM_CXSCREEN) - width) / 2.0));
+    const int top = static_cast<int>(std::nearbyint((GetSystemMetrics(SM_CYSCREEN) - height) / 2.0));
+    RECT outer;
+    GetWindowRect(MainHwnd(menu), &outer);
+    EXPECT_EQ(outer.left, left);
+    EXPECT_EQ(outer.top, top);
+    EXPECT_EQ(outer.right - outer.left, width);
+    EXPECT_EQ(outer.bottom - outer.top, height);
+
+    // The frame the core reckons with is the frame the window has.
+    const PixelSize frame = menu.Platform().FrameSize(FormBorderStyle::kFixedDialog);
+    RECT client;
+    GetClientRect(MainHwnd(menu), &client);
+    EXPECT_EQ(client.right, width - frame.width);
+    EXPECT_EQ(client.bottom, height - frame.height);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings,
+                         MainWindowGeometry,
+                         ::testing::Values(Geometry{10, 40, 75, 144},
+                                           Geometry{15, 40, 75, 144},
+                                           Geometry{3, 100, 150, 200},
+                                           Geometry{12, 50, 100, 120}),
+                         [](const auto& info) { return ::testing::PrintToString(info.param); });
+
+TEST(MainWindow, CaptionKeepsUmlautsWhateverTheCodePage) {
+    SettingsFile settings = MediumSettings();
+    settings.menu.titel = "Größe & Übersicht";
+    RunningMenu menu(settings);
+    wchar_t caption[64] = {};
+    GetWindowTextW(MainHwnd(menu), caption, 64);
+    EXPECT_STREQ(caption, L"  Gr\u00f6\u00dfe & \u00dcbersicht");
+}
+
+int IconEdge(HWND window, WPARAM which) {
+    const auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0));
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info)) {
+        return 0;
+    }
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+TEST(MainWindow, ShowsThePictureOfTheMediumAsItsIconInBothSizes) {
+    RunningMenu menu(MediumSettings());
+    EXPECT_EQ(IconEdge(MainHwnd(menu), ICON_BIG), GetSystemMetrics(SM_CXICON));
+    EXPECT_EQ(IconEdge(MainHwnd(menu), ICON_SMALL), GetSystemMetrics(SM_CXSMICON));
+}
+
+TEST(MainWindow, TitlePictureIsStretchedSmoothlyOverImage1AndTheBackgroundShowsBeside) {
+    RunningMenu menu(MediumSettings());
+    ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(MainHwnd(menu)); }));
+    const ClientPixels pixels(MainHwnd(menu));
+    // Image1: 9600 - (144 x 15 + 225) = 7215 twips wide, 7200 - 345 = 6855 high.
+    const int width = 481;
+    const int height = std::min(457, pixels.Height());
+    EXPECT_PRED2(NearlyEqual, pixels.At(width / 4, height / 8), testing::kTitleQuarters[0]);
+    EXPECT_PRED2(NearlyEqual, pixels.At(width - 3, 2), testing::kTitleQuarters[1]);
+    EXPECT_PRED2(NearlyEqual, pixels.At(2, height - 3), testing::kTitleQuarters[2]);
+    EXPECT_PRED2(NearlyEqual, pixels.At(width - 3, height - 3), testing::kTitleQuarters[3]);
+    // Where two quarters meet, a smoothing filter blends them.
+    bool blended = false;
+    for (int x = width / 2 - 12; x < width / 2 + 12; ++x) {
+        const std::uint32_t p = pixels.At(x, 10);
+        blended |=
+            !SimilarColour(p, testing::kTitleQuarters[0], 40) && !SimilarColour(p, testing::kTitleQuarters[1], 40);
+    }
+    EXPECT_TRUE(blended);
+    // The 75 twips between the picture and the button column.
+    EXPECT_EQ(pixels.At(width + 2, 3), 0x004080u);
+}
+
+TEST(MainWindow, FacesShowTheNormalCellAndTheHighlightedOneUnderThePointer) {
+    RunningMenu menu(MediumSettings());
+    const HWND form = MainHwnd(menu);
+    ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(form); }));
+    const HWND face2 = WindowOf(&menu.MainWindow().Picture1(2));
+    PostMessageW(face2, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(menu.PumpUntil([&] { return menu.MainWindow().lastHover == 2; }));
+
+    const ClientPixels pixels(form);
+    for (int i = 0; i < 4; ++i) {
+        const RECT frame = RectInForm(WindowOf(&menu.MainWindow().Picture2(i)), form);
+        EXPECT_PRED2(NearlyEqual, pixels.At(frame.right - 4, frame.top + 3), testing::kButtonRows[i == 2 ? 1 : 0])
+            << "button " << i;
+    }
+}
+
+// The ink of the label of button 0: columns and rows of the label colour.
+RECT LabelInk(RunningMenu& menu) {
+    const HWND form = MainHwnd(menu);
+    const RECT frame = RectInForm(WindowOf(&menu.MainWindow().Picture2(0)), form);
+    const ClientPixels pixels(form);
+    RECT ink{frame.right, frame.bottom, frame.left, frame.top};
+    for (int y = frame.top; y < frame.bottom; ++y) {
+        for (int x = frame.left; x < frame.right; ++x) {
+            if (SimilarColour(pixels.At(x, y), 0xFFFF00, 60)) {
+                ink = RECT{std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y), std::max<LONG>(ink.right, x + 1),
+                           std::max<LONG>(ink.bottom, y + 1)};
+            }
+        }
+    }
+    OffsetRect(&ink, -frame.left, -frame.top);
+    return ink;
+}
+
+TEST(MainWindow, LabelsAppearAtTheirPlaceInTheirColour) {
+    RunningMenu menu(MediumSettings());
+    ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(MainHwnd(menu)); }));
+    const RECT ink = LabelInk(menu);
+    // randabstand 300 twips: 20 pixels from the frame's left edge; the text
+    // cell starts 12 / 1.3 pixels above the frame's middle, at 11.
+    EXPECT_GE(ink.left, 19);
+    EXPECT_LE(ink.left, 23);
+    EXPECT_GE(ink.top, 11);
+    EXPECT_LT(ink.bottom, 40);
+    EXPECT_GT(ink.right - ink.left, 30);
+}
+
+TEST(MainWindow, WiderCharacterSpacingMakesTheSameLabelWider) {
+    SettingsFile wide = MediumSettings();
+    wide.menu.laufweite = 6;
+    int normalWidth = 0;
+    {
+        RunningMenu menu(MediumSettings());
+        ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(MainHwnd(menu)); }));
+        const RECT ink = LabelInk(menu);
+        normalWidth = ink.right - ink.left;
+    }
+    RunningMenu menu(wide);
+    ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(MainHwnd(menu)); }));
+    const RECT ink = LabelInk(menu);
+    // "Knopf 0" has six gaps between its seven characters.
+    EXPECT_GE(ink.right - ink.left, normalWidth + 6 * 6);
+}
+
+TEST(MainWindow, TheTimerTicksOnceAndStops) {
+    RunningMenu menu(MediumSettings());
+    EXPECT_TRUE(menu.PumpUntil([&] { return !menu.MainWindow().Timer1.Enabled(); }));
+}
+
+TEST(MainWindow, ClickOnTheTitlePictureOpensTheInformationWindowFromItsDefinition) {
+    RunningMenu menu(MediumSettings());
+    const HWND main = MainHwnd(menu);
+    ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(main); }));
+    PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+    PostMessageW(main, WM_LBUTTONUP, 0, MAKELPARAM(100, 100));
+    Form2& form2 = menu.App().InformationWindow();
+    ASSERT_TRUE(menu.PumpUntil([&] { return form2.Loaded() && IsWindowVisible(WindowOf(&form2)); }));
+    const HWND window = WindowOf(&form2);
+
+    wchar_t caption[32] = {};
+    GetWindowTextW(window, caption, 32);
+    EXPECT_STREQ(caption, L"Information");
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, 3495 / 15);
+    EXPECT_EQ(client.bottom, 2280 / 15);
+    EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+
+    const HWND verlassen = WindowOf(&form2.Command1);
+    wchar_t text[32] = {};
+    GetWindowTextW(verlassen, text, 32);
+    EXPECT_STREQ(text, L"Verlassen");
+    GetWindowTextW(WindowOf(&form2.Command2), text, 32);
+    EXPECT_STREQ(text, L"Velmo-Homepage");
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(verlassen, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_STREQ(font.lfFaceName, L"System");
+    EXPECT_EQ(font.lfWeight, FW_BOLD);
+    EXPECT_EQ(font.lfHeight, -13);
+    EXPECT_TRUE(menu.PumpUntil([&] { return GetFocus() == verlassen; }));
+
+    EXPECT_FALSE(IsWindowEnabled(WindowOf(&menu.MainWindow().Picture1(0))));
+    EXPECT_EQ(form2.Label1.Caption(), "\r\n(c) 2026 Velmo\r\n\r\nVelmo GmbH\r\nHauptstr. 1\r\n12345 Musterstadt");
+}
+
+TEST(MainWindow, ClosingTheInformationWindowUnlocksTheButtonsAndLeavesNoWindow) {
+    RunningMenu menu(MediumSettings());
+    Form2& form2 = menu.App().InformationWindow();
+    ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(MainHwnd(menu)); }));
+    menu.Platform().Barrier().Run([&] { form2.Show(); });
+    ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(WindowOf(&form2)); }));
+    PostMessageW(WindowOf(&form2), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(menu.PumpUntil([&] { return !form2.Loaded(); }));
+    EXPECT_EQ(testing::VisibleWindowsOfThisThread(), 1);
+    EXPECT_TRUE(IsWindowEnabled(WindowOf(&menu.MainWindow().Picture1(0))));
+}
+
+TEST(MainWindow, AnOpenInformationWindowTakesTheActivationBackFromTheMainWindow) {
+    RunningMenu menu(MediumSettings());
+    Form2& form2 = menu.App().InformationWindow();
+    const HWND main = MainHwnd(menu);
+    ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(main); }));
+    menu.Platform().Barrier().Run([&] { form2.Show(); });
+    ASSERT_TRUE(menu.PumpUntil([&] { return GetActiveWindow() == WindowOf(&form2); }));
+    SetActiveWindow(main);
+    EXPECT_EQ(GetActiveWindow(), main);
+    EXPECT_TRUE(menu.PumpUntil([&] { return GetActiveWindow() == WindowOf(&form2); }));
+}
+
+// The pointer itself, so that the system decides which window gets the move.
+void PointAt(RunningMenu& menu, HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    SetCursorPos(point.x, point.y);
+    menu.PumpFor(std::chrono::milliseconds(300));
+}
+
+TEST(MainWindow, DisabledFacesKeepTheHighlightAndTheBackgroundClearsIt) {
+    RunningMenu menu(MediumSettings());
+    Form1& form1 = menu.MainWindow();
+    const HWND main = MainHwnd(menu);
+    ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(main) && !form1.Timer1.Enabled(); }));
+    const HWND frame3 = WindowOf(&form1.Picture2(3));
+    const HWND frame5 = WindowOf(&form1.Picture2(5));
+    PointAt(menu, frame3, 10, 10);
+    ASSERT_EQ(form1.lastHover, 3);
+
+    menu.Platform().Barrier().Run([&] { menu.App().InformationWindow().Show(); });
+    menu.PumpFor(std::chrono::milliseconds(200));
+    PointAt(menu, frame3, 20, 12);
+    PointAt(menu, frame5, 10, 10);
+    EXPECT_EQ(form1.lastHover, 3);
+
+    const RECT frame = RectInForm(frame3, main);
+    PointAt(menu, main, frame.left - 3, frame.top);
+    EXPECT_EQ(form1.lastHover, form1.noButton);
+}
+
+}  // namespace
+}  // namespace startart::win32

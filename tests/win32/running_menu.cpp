@@ -1,0 +1,145 @@
+#include "running_menu.h"
+
+#include <cstdlib>
+
+#include "config/record_codec.h"
+#include "gdi.h"
+
+namespace startart::win32::testing {
+
+SettingsFile MediumSettings() {
+    SettingsFile file;
+    MenuSettings& m = file.menu;
+    m.titel = "Demo";
+    m.titelbild = "titel.bmp";
+    m.bild = "knopf.bmp";
+    m.icon = "titel.bmp";
+    m.farbe = Colour{0, 64, 128};
+    m.anzahl = 10;
+    m.laufweite = 0;
+    m.groesse = 12;
+    m.art = "Arial";
+    m.fett = true;
+    m.schriftfarbe = Colour{255, 255, 0};
+    m.style = 1;
+    m.randabstand = 300;
+    m.hoehe = 40;
+    m.breite = 144;
+    m.abstand = 75;
+    for (int i = 0; i < kStoredButtons; ++i) {
+        const std::string n = std::to_string(i);
+        file.buttons[static_cast<std::size_t>(i)] = ButtonEntry{"Knopf " + n, "KNOPF " + n, "datei" + n + ".pdf"};
+    }
+    file.info = InfoSettings{"(c) 2026 Velmo", "http://www.velmo.de", "Velmo GmbH", "Hauptstr. 1", "12345 Musterstadt"};
+    file.reader = ReaderSetup{"11.0", "reader\\setup.exe"};
+    return file;
+}
+
+void WriteMedium(const TempFolder& folder, const SettingsFile& settings) {
+    WriteBytes(folder / "st.art", EncodeSettingsFile(settings));
+    WriteBmp(folder / "titel.bmp", 64, 48, [](int x, int y) { return kTitleQuarters[(y >= 24) * 2 + (x >= 32)]; });
+    const int width = settings.menu.breite > 0 ? settings.menu.breite : 1;
+    const int height = settings.menu.hoehe > 0 ? settings.menu.hoehe : 1;
+    WriteBmp(folder / "knopf.bmp", 5 * width, 4 * height, [height](int, int y) { return kButtonRows[y / height]; });
+}
+
+void RecordingPlatform::ShowMessage(const std::string& text, const std::string& caption) {
+    messages.push_back(Message{text, caption, VisibleWindowsOfThisThread()});
+}
+
+RunningMenu::RunningMenu(const SettingsFile& settings, const std::function<void(const TempFolder&)>& prepare)
+    : platform_(folder_.Utf8()), app_(platform_) {
+    WriteMedium(folder_, settings);
+    if (prepare) {
+        prepare(folder_);
+    }
+    platform_.Barrier().Run([this] { app_.Start(); });
+    PumpFor(std::chrono::milliseconds(200));
+}
+
+bool RunningMenu::PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        MSG message;
+        while (!exitStatus_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                exitStatus_ = static_cast<int>(message.wParam);
+                break;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return true;
+}
+
+void RunningMenu::PumpFor(std::chrono::milliseconds duration) {
+    PumpUntil([] { return false; }, duration);
+}
+
+namespace {
+
+BOOL CALLBACK CountWindow(HWND window, LPARAM counts) {
+    auto* count = reinterpret_cast<std::pair<int, int>*>(counts);
+    ++count->first;
+    count->second += IsWindowVisible(window) ? 1 : 0;
+    return TRUE;
+}
+
+std::pair<int, int> CountWindows() {
+    std::pair<int, int> counts;
+    EnumThreadWindows(GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&counts));
+    return counts;
+}
+
+}  // namespace
+
+int VisibleWindowsOfThisThread() {
+    return CountWindows().second;
+}
+
+int WindowsOfThisThread() {
+    return CountWindows().first;
+}
+
+ClientPixels::ClientPixels(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT client;
+    GetClientRect(window, &client);
+    width_ = client.right;
+    height_ = client.bottom;
+    pixels_.resize(static_cast<std::size_t>(width_ * height_));
+    const WindowDc source(window);
+    const UniqueDc memory(CreateCompatibleDC(source.get()));
+    const BITMAPINFO info = DibInfo(PixelSize{width_, height_});
+    void* bits = nullptr;
+    const UniqueBitmap bitmap(CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    {
+        const Selection selected(memory.get(), bitmap.get());
+        BitBlt(memory.get(), 0, 0, width_, height_, source.get(), 0, 0, SRCCOPY);
+    }
+    GdiFlush();
+    const auto* from = static_cast<const std::uint32_t*>(bits);
+    for (std::size_t i = 0; i < pixels_.size(); ++i) {
+        pixels_[i] = from[i] & 0xFFFFFF;
+    }
+}
+
+std::uint32_t ClientPixels::At(int x, int y) const {
+    return pixels_[static_cast<std::size_t>(y * width_ + x)];
+}
+
+bool SimilarColour(std::uint32_t a, std::uint32_t b, int tolerance) {
+    for (int shift = 0; shift < 24; shift += 8) {
+        if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > tolerance) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace startart::win32::testing

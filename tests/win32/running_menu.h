@@ -1,0 +1,102 @@
+// The real menu on the Win32 platform, in the test program: a medium written
+// into a temporary folder (st.art and BMP pictures), the application started
+// through the event barrier, and the messages pumped while a test waits.
+// Message boxes are recorded instead of shown, so no test blocks on one.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/application.h"
+#include "config/settings.h"
+#include "menu/form1.h"
+#include "test_files.h"
+#include "win32_platform.h"
+
+namespace startart::win32::testing {
+
+// Ten buttons of 144 x 40 pixels on the demo's colours. The title picture is
+// four coloured quarters; the button picture has one colour per row.
+SettingsFile MediumSettings();
+
+inline constexpr std::uint32_t kTitleQuarters[4] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00};
+// Rows 0 to 3 of the button picture: normal and highlighted of designs 1-5,
+// normal and highlighted of designs 6 and up.
+inline constexpr std::uint32_t kButtonRows[4] = {0x204080, 0x80C0FF, 0x404040, 0xC0C0C0};
+
+// Writes st.art and the pictures it names.
+void WriteMedium(const TempFolder& folder, const SettingsFile& settings);
+
+class RecordingPlatform : public Win32Platform {
+  public:
+    explicit RecordingPlatform(std::string directory) : directory_(std::move(directory)) {}
+
+    std::string ExecutableDirectory() const override { return directory_; }
+    void ShowMessage(const std::string& text, const std::string& caption) override;
+
+    struct Message {
+        std::string text;
+        std::string caption;
+        // Windows of the program that were visible while the message showed.
+        int visibleWindows = 0;
+    };
+    std::vector<Message> messages;
+
+  private:
+    std::string directory_;
+};
+
+class RunningMenu {
+  public:
+    // prepare may change the medium before the menu starts.
+    explicit RunningMenu(const SettingsFile& settings, const std::function<void(const TempFolder&)>& prepare = nullptr);
+
+    // Handles messages until the condition holds or the time is up; false
+    // when it never held.
+    bool PumpUntil(const std::function<bool()>& condition,
+                   std::chrono::milliseconds timeout = std::chrono::milliseconds(3000));
+    void PumpFor(std::chrono::milliseconds duration);
+
+    Form1& MainWindow() const { return app_.MainWindow(); }
+    Application& App() { return app_; }
+    RecordingPlatform& Platform() { return platform_; }
+    // The status given to Quit, once the program has ended.
+    std::optional<int> ExitStatus() const { return exitStatus_; }
+
+  private:
+    TempFolder folder_;
+    RecordingPlatform platform_;
+    Application app_;
+    std::optional<int> exitStatus_;
+};
+
+// Visible top-level windows of this thread.
+int VisibleWindowsOfThisThread();
+int WindowsOfThisThread();
+
+// The pixels of a window's client area as they are on the screen, 0xRRGGBB.
+class ClientPixels {
+  public:
+    explicit ClientPixels(HWND window);
+    std::uint32_t At(int x, int y) const;
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+  private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<std::uint32_t> pixels_;
+};
+
+bool SimilarColour(std::uint32_t a, std::uint32_t b, int tolerance);
+// The same colour but for a little smoothing.
+inline bool NearlyEqual(std::uint32_t a, std::uint32_t b) {
+    return SimilarColour(a, b, 8);
+}
+
+}  // namespace startart::win32::testing

@@ -1,0 +1,82 @@
+#include "test_files.h"
+
+#include <windows.h>
+
+#include <fstream>
+#include <stdexcept>
+
+namespace startart::win32::testing {
+
+TempFolder::TempFolder() {
+    wchar_t base[MAX_PATH + 1];
+    GetTempPathW(MAX_PATH + 1, base);
+    for (unsigned n = GetTickCount();; ++n) {
+        path_ = std::filesystem::path(base) /
+                ("startart-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(n));
+        if (std::filesystem::create_directory(path_)) {
+            return;
+        }
+    }
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string TempFolder::Utf8() const {
+    const std::u8string text = path_.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+void WriteBytes(const std::filesystem::path& path, const std::vector<unsigned char>& bytes) {
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!file) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
+}
+
+void WriteBmp(const std::filesystem::path& path,
+              int width,
+              int height,
+              const std::function<std::uint32_t(int x, int y)>& colour) {
+    const int stride = (width * 3 + 3) & ~3;
+    const auto imageSize = static_cast<std::uint32_t>(stride * height);
+    std::vector<unsigned char> bytes;
+    const auto put = [&bytes](std::uint32_t value, int count) {
+        for (int i = 0; i < count; ++i) {
+            bytes.push_back(static_cast<unsigned char>(value >> (8 * i)));
+        }
+    };
+    put('B' | ('M' << 8), 2);
+    put(54 + imageSize, 4);
+    put(0, 4);
+    put(54, 4);
+    put(40, 4);
+    put(static_cast<std::uint32_t>(width), 4);
+    put(static_cast<std::uint32_t>(height), 4);
+    put(1, 2);
+    put(24, 2);
+    put(0, 4);
+    put(imageSize, 4);
+    put(2835, 4);
+    put(2835, 4);
+    put(0, 4);
+    put(0, 4);
+    for (int y = height - 1; y >= 0; --y) {
+        for (int x = 0; x < width; ++x) {
+            put(colour(x, y), 3);  // blue, green, red
+        }
+        put(0, stride - width * 3);
+    }
+    WriteBytes(path, bytes);
+}
+
+std::filesystem::path TestProgramFolder() {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::filesystem::path(path).parent_path();
+}
+
+}  // namespace startart::win32::testing
