@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "toolkit/peer.h"
+
 #include "basic/runtime_error.h"
 #include "toolkit/platform.h"
 
@@ -36,7 +38,10 @@ bool EventBarrier::Run(const std::function<void()>& handler) noexcept {
         Report(kInternalError, "Interner Fehler");
     }
     if (--depth_ == 0) {
-        retired_.clear();
+        // Taken out first: destroying a window can deliver messages that run
+        // a nested handler, which must find the list in a sound state.
+        std::vector<std::unique_ptr<ControlPeer>> retired;
+        retired.swap(retired_);
     }
     return completed;
 }

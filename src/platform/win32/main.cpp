@@ -6,11 +6,16 @@
 #include <windows.h>
 
 #include "app/application.h"
+#include "text.h"
 #include "win32_platform.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     try {
         startart::win32::Win32Platform platform;
+        // A program target on the medium is a relative command line, which
+        // the system resolves against the current directory. An autostart
+        // sets that to the medium, a shortcut or a console may not.
+        SetCurrentDirectoryW(startart::win32::Widen(platform.ExecutableDirectory()).c_str());
         startart::Application app(platform);
         platform.Barrier().Run([&app] { app.Start(); });
         return platform.RunMessageLoop();
