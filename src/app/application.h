@@ -14,7 +14,7 @@ class Form2;
 class Form3;
 
 class Application {
-public:
+  public:
     explicit Application(Platform& platform);
     ~Application();
     Application(const Application&) = delete;
@@ -35,7 +35,7 @@ public:
     InfoSettings info;
     ReaderSetup reader;
 
-private:
+  private:
     Platform& platform_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;

@@ -10,14 +10,14 @@
 namespace startart {
 
 class RuntimeError : public std::exception {
-public:
+  public:
     RuntimeError(int number, std::string description);
 
     int Number() const { return number_; }
     const std::string& Description() const { return description_; }
     const char* what() const noexcept override { return description_.c_str(); }
 
-private:
+  private:
     int number_;
     std::string description_;
 };

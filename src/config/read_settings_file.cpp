@@ -23,7 +23,10 @@ namespace {
 
 }  // namespace
 
-void ReadSettingsFile(Platform& platform, MenuSettings& menu, InfoSettings& info, ReaderSetup& reader,
+void ReadSettingsFile(Platform& platform,
+                      MenuSettings& menu,
+                      InfoSettings& info,
+                      ReaderSetup& reader,
                       ButtonSlots& buttons) {
     const std::string directory = ProgramDirectory(platform.ExecutableDirectory());
     const auto bytes = platform.ReadFileHead(directory + kSettingsFileName, kSettingsFileLength);

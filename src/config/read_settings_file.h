@@ -19,7 +19,10 @@ std::string SettingsFailureMessage();
 // Fills the records and the button slots 0 to 14 (slot 15 stays empty) and
 // sets pfad to the program directory. On failure it shows the message and
 // ends the program; it does not return.
-void ReadSettingsFile(Platform& platform, MenuSettings& menu, InfoSettings& info, ReaderSetup& reader,
+void ReadSettingsFile(Platform& platform,
+                      MenuSettings& menu,
+                      InfoSettings& info,
+                      ReaderSetup& reader,
                       ButtonSlots& buttons);
 
 }  // namespace startart

@@ -12,7 +12,7 @@ namespace {
 using Record = std::array<unsigned char, kRecordLength>;
 
 class RecordDecoder {
-public:
+  public:
     RecordDecoder(const Record& bytes, int record) : bytes_(bytes), record_(record) {}
 
     void operator()(const char* field, std::string& text) {
@@ -27,7 +27,7 @@ public:
         colour = Colour{bytes_[at], bytes_[at + 1], bytes_[at + 2]};
     }
 
-private:
+  private:
     // Claims n bytes of the record and returns where they start.
     std::size_t Reserve(const char* field, std::size_t n) {
         if (pos_ + n > kRecordLength) {
@@ -48,7 +48,7 @@ private:
 };
 
 class RecordEncoder {
-public:
+  public:
     explicit RecordEncoder(int record) : record_(record) {}
 
     void operator()(const char* field, const std::string& text) {
@@ -70,7 +70,7 @@ public:
 
     const std::string& bytes() const { return out_; }
 
-private:
+  private:
     void Put16(const char* field, std::uint16_t value) {
         const char le[] = {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
         Append(field, std::string_view(le, 2));
@@ -87,8 +87,8 @@ private:
 };
 
 std::string MessageFor(RecordError::Kind kind, int record, const std::string& field, std::size_t bytesOver) {
-    const std::string where = "Datensatz " + std::to_string(record) + " (" + RecordName(record) + "), Feld '" +
-                              field + "'";
+    const std::string where =
+        "Datensatz " + std::to_string(record) + " (" + RecordName(record) + "), Feld '" + field + "'";
     if (kind == RecordError::Kind::kUnencodableText) {
         return where + ": Zeichen, die Windows-1252 nicht darstellen kann";
     }

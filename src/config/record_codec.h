@@ -21,7 +21,7 @@ inline constexpr std::size_t kSettingsFileLength = kRecordLength * kRecordCount;
 // record's 128 bytes, or (encoding only) a text holds a character that
 // Windows-1252 cannot store.
 class RecordError : public std::exception {
-public:
+  public:
     enum class Kind { kOverflow, kUnencodableText };
 
     RecordError(Kind kind, int record, std::string field, std::size_t bytesOver);
@@ -32,7 +32,7 @@ public:
     std::size_t bytesOver() const { return bytesOver_; }
     const char* what() const noexcept override { return message_.c_str(); }
 
-private:
+  private:
     Kind kind_;
     int record_;
     std::string field_;

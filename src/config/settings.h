@@ -87,7 +87,7 @@ struct SettingsFile {
 // Each record's fields in file order, with their names. One list serves the
 // decoder, the encoder and the authoring tool's text form.
 template <class Record, class Visitor>
-    requires std::same_as<std::remove_const_t<Record>, MenuSettings>
+requires std::same_as<std::remove_const_t<Record>, MenuSettings>
 void ForEachField(Record& s, Visitor&& visit) {
     visit("titel", s.titel);
     visit("titelbild", s.titelbild);
@@ -109,7 +109,7 @@ void ForEachField(Record& s, Visitor&& visit) {
 }
 
 template <class Record, class Visitor>
-    requires std::same_as<std::remove_const_t<Record>, InfoSettings>
+requires std::same_as<std::remove_const_t<Record>, InfoSettings>
 void ForEachField(Record& s, Visitor&& visit) {
     visit("copy_text", s.copy_text);
     visit("home_url", s.home_url);
@@ -119,14 +119,14 @@ void ForEachField(Record& s, Visitor&& visit) {
 }
 
 template <class Record, class Visitor>
-    requires std::same_as<std::remove_const_t<Record>, ReaderSetup>
+requires std::same_as<std::remove_const_t<Record>, ReaderSetup>
 void ForEachField(Record& s, Visitor&& visit) {
     visit("version", s.version);
     visit("setup", s.setup);
 }
 
 template <class Record, class Visitor>
-    requires std::same_as<std::remove_const_t<Record>, ButtonEntry>
+requires std::same_as<std::remove_const_t<Record>, ButtonEntry>
 void ForEachField(Record& s, Visitor&& visit) {
     visit("button", s.button);
     visit("buttonb", s.buttonb);
@@ -135,7 +135,7 @@ void ForEachField(Record& s, Visitor&& visit) {
 
 // Visits the 18 records in file order with their 1-based record numbers.
 template <class File, class Visitor>
-    requires std::same_as<std::remove_const_t<File>, SettingsFile>
+requires std::same_as<std::remove_const_t<File>, SettingsFile>
 void ForEachRecord(File& file, Visitor&& visit) {
     visit(1, file.menu);
     visit(2, file.info);

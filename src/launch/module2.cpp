@@ -16,7 +16,7 @@ constexpr std::uint32_t kRegDword = 4;
 
 // A key opened for one routine call and closed on every way out of it.
 class OpenedKey {
-public:
+  public:
     OpenedKey(RegistryAccess& registry, Int16 rootIndex, const std::string& path) : registry_(registry) {
         if (rootIndex < 0) {
             RaiseOverflow();
@@ -37,7 +37,7 @@ public:
         return registry_.QueryValue(key_, name, type, data, size) == 0;
     }
 
-private:
+  private:
     RegistryAccess& registry_;
     RegistryAccess::Key key_ = 0;
     bool open_ = false;
@@ -56,7 +56,9 @@ std::string HexPairs(const std::vector<unsigned char>& bytes, std::uint32_t coun
 
 }  // namespace
 
-bool RegistryValueExists(RegistryAccess& registry, Int16 rootIndex, const std::string& keyPath,
+bool RegistryValueExists(RegistryAccess& registry,
+                         Int16 rootIndex,
+                         const std::string& keyPath,
                          const std::string& valueName) {
     OpenedKey key(registry, rootIndex, keyPath);
     std::uint32_t type = 0;
@@ -64,7 +66,9 @@ bool RegistryValueExists(RegistryAccess& registry, Int16 rootIndex, const std::s
     return key.IsOpen() && key.Query(valueName, type, nullptr, size);
 }
 
-std::string ReadRegistryValue(RegistryAccess& registry, Int16 rootIndex, const std::string& keyPath,
+std::string ReadRegistryValue(RegistryAccess& registry,
+                              Int16 rootIndex,
+                              const std::string& keyPath,
                               const std::string& valueName) {
     OpenedKey key(registry, rootIndex, keyPath);
     std::uint32_t type = 0;

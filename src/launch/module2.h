@@ -17,13 +17,17 @@ inline constexpr Int16 kClassesRoot = 0;
 
 // True when the key opens and the value exists in it. An empty value name is
 // the key's default value.
-bool RegistryValueExists(RegistryAccess& registry, Int16 rootIndex, const std::string& keyPath,
+bool RegistryValueExists(RegistryAccess& registry,
+                         Int16 rootIndex,
+                         const std::string& keyPath,
                          const std::string& valueName);
 
 // The value as text: REG_SZ up to its first NUL, REG_BINARY as upper-case
 // hex pairs each followed by a space, REG_DWORD as a signed decimal number.
 // Empty for other types and whenever the key or value cannot be read.
-std::string ReadRegistryValue(RegistryAccess& registry, Int16 rootIndex, const std::string& keyPath,
+std::string ReadRegistryValue(RegistryAccess& registry,
+                              Int16 rootIndex,
+                              const std::string& keyPath,
                               const std::string& valueName);
 
 // Returns the text before the first delimiter and leaves what follows it in

@@ -10,7 +10,8 @@ void Form1::LayoutButtons() {
     Platform& platform = GetPlatform();
     const Single tX = GetScreen().TwipsPerPixelX();
     const Single tY = GetScreen().TwipsPerPixelY();
-    const OleColor labelColour = Rgb(settings.schriftfarbe.rot, settings.schriftfarbe.gruen, settings.schriftfarbe.blau);
+    const OleColor labelColour =
+        Rgb(settings.schriftfarbe.rot, settings.schriftfarbe.gruen, settings.schriftfarbe.blau);
 
     PictureBox& frame0 = Picture2(0);
     PictureBox& face0 = Picture1(0);

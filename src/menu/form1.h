@@ -13,7 +13,7 @@ namespace startart {
 class Application;
 
 class Form1 : public Form {
-public:
+  public:
     explicit Form1(Application& app);
 
     Timer& Timer1;
@@ -39,12 +39,12 @@ public:
     // label and every other button normal, when redrawPending says so.
     void RedrawButtons(Int16 highlight);
 
-protected:
+  protected:
     void FormLoad() override;
     void FormUnload() override;
     void FormGotFocus() override;
 
-private:
+  private:
     const ButtonEntry& Entry(int index) const;
     void BackgroundMouseMove();
     void Image1Click();

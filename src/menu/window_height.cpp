@@ -6,9 +6,9 @@ Int16 MainWindowHeight(const MenuSettings& settings, Single twipsPerPixelY) {
     const Int16 g = Mul16(Add16(settings.anzahl, 1), settings.abstand);
     // Single precision, in exactly this order: the rounding of each step is
     // part of the result.
-    const Single height = ((static_cast<Single>(settings.hoehe) * twipsPerPixelY) *
-                           static_cast<Single>(settings.anzahl)) +
-                          static_cast<Single>(g) + kFrameHeight;
+    const Single height =
+        ((static_cast<Single>(settings.hoehe) * twipsPerPixelY) * static_cast<Single>(settings.anzahl)) +
+        static_cast<Single>(g) + kFrameHeight;
     const Int16 windowHeight = ToInt16(height);
     return windowHeight < kMinimumWindowHeight ? kMinimumWindowHeight : windowHeight;
 }

@@ -20,7 +20,7 @@ class Platform;
 class Screen;
 
 class Control {
-public:
+  public:
     Control(Form& form, ControlDefinition definition);
     virtual ~Control();
     Control(const Control&) = delete;
@@ -84,7 +84,7 @@ public:
 
     ControlPeer* Peer() const { return peer_.get(); }
 
-protected:
+  protected:
     friend class Form;
 
     // Back to the definition: every run-time change is dropped.
@@ -98,7 +98,7 @@ protected:
     const Screen& GetScreen() const;
     void SetBounds(PixelRect bounds);
 
-private:
+  private:
     Form& form_;
     ControlDefinition definition_;
     Control* container_ = nullptr;
@@ -115,7 +115,7 @@ private:
 
 // A picture box with a persistent drawing surface for text.
 class PictureBox : public Control {
-public:
+  public:
     using Control::Control;
 
     bool AutoRedraw() const { return autoRedraw_; }
@@ -141,11 +141,11 @@ public:
     // Draws text at CurrentX, CurrentY.
     void Print(const std::string& text);
 
-protected:
+  protected:
     void Reset() override;
     std::unique_ptr<ControlPeer> MakePeer(Platform& platform) override;
 
-private:
+  private:
     PictureBoxPeer* BoxPeer() const { return static_cast<PictureBoxPeer*>(Peer()); }
     void FitToPicture();
 
@@ -157,33 +157,33 @@ private:
 
 // A windowless picture, drawn by its form.
 class Image : public Control {
-public:
+  public:
     using Control::Control;
 
     bool Stretch() const { return stretch_; }
     void SetStretch(bool stretch);
 
-protected:
+  protected:
     void Reset() override;
 
-private:
+  private:
     bool stretch_ = false;
 };
 
 // Windowless text, drawn by its form: wrapped at word boundaries, broken at
 // every line break, cut off where it leaves the rectangle.
 class Label : public Control {
-public:
+  public:
     using Control::Control;
 };
 
 class CommandButton : public Control {
-public:
+  public:
     using Control::Control;
 };
 
 class Timer : public Control {
-public:
+  public:
     using Control::Control;
 
     int Interval() const { return interval_; }
@@ -191,10 +191,10 @@ public:
     // Called by the platform, inside the event barrier.
     void RaiseTimer();
 
-protected:
+  protected:
     void Reset() override;
 
-private:
+  private:
     int interval_ = 0;
 };
 

@@ -10,7 +10,7 @@ namespace startart {
 
 template <class T>
 class ControlArray {
-public:
+  public:
     ControlArray() = default;
     explicit ControlArray(std::vector<T*> members) : members_(std::move(members)) {}
 
@@ -22,7 +22,7 @@ public:
     }
     int Count() const { return static_cast<int>(members_.size()); }
 
-private:
+  private:
     std::vector<T*> members_;
 };
 

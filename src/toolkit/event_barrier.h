@@ -19,7 +19,7 @@ class Platform;
 class RuntimeError;
 
 class EventBarrier {
-public:
+  public:
     explicit EventBarrier(Platform& platform) : platform_(platform) {}
     EventBarrier(const EventBarrier&) = delete;
     EventBarrier& operator=(const EventBarrier&) = delete;
@@ -33,7 +33,7 @@ public:
     // returned: a window may be unloaded from inside its own event.
     void Retire(std::unique_ptr<ControlPeer> peer);
 
-private:
+  private:
     void Report(int number, const std::string& description) noexcept;
     void End(ExitStatus status) noexcept;
 

@@ -22,7 +22,7 @@ class Platform;
 class FormPeer;
 
 class Form : public Control {
-public:
+  public:
     Form(Platform& platform, FormDefinition definition);
     ~Form() override;
 
@@ -61,7 +61,7 @@ public:
     // activated: the window of this program that becomes active, or null.
     void RaiseDeactivate(const Form* activated);
 
-protected:
+  protected:
     virtual void FormLoad() {}
     virtual void FormUnload() {}
     virtual void FormGotFocus() {}
@@ -93,7 +93,7 @@ protected:
     void Reset() override;
     std::unique_ptr<ControlPeer> MakePeer(Platform& platform) override;
 
-private:
+  private:
     Control* FindContainer(const ControlDefinition& definition) const;
     FormPeer* WindowPeer() const;
 

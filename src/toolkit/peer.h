@@ -27,7 +27,7 @@ enum class Property {
 using DeviceContext = std::uintptr_t;
 
 class ControlPeer {
-public:
+  public:
     virtual ~ControlPeer() = default;
     virtual void Update(Property changed) = 0;
 };
@@ -35,7 +35,7 @@ public:
 // A picture box with a persistent drawing surface: text printed on it stays
 // until Cls, and the surface is shown whenever the box is painted.
 class PictureBoxPeer : public ControlPeer {
-public:
+  public:
     // Clears all text drawn on the surface; the picture stays.
     virtual void Cls() = 0;
     // Draws text with its top-left corner at the given point of the surface,
@@ -45,7 +45,7 @@ public:
 };
 
 class FormPeer : public ControlPeer {
-public:
+  public:
     // Makes the window the active one.
     virtual void Activate() = 0;
 };

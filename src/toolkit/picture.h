@@ -9,13 +9,13 @@
 namespace startart {
 
 class PictureData {
-public:
+  public:
     virtual ~PictureData() = default;
     virtual PixelSize Size() const = 0;
 };
 
 class Picture {
-public:
+  public:
     Picture() = default;
     explicit Picture(std::shared_ptr<const PictureData> data) : data_(std::move(data)) {}
 
@@ -24,7 +24,7 @@ public:
     const PictureData* Data() const { return data_.get(); }
     bool operator==(const Picture& other) const { return data_ == other.data_; }
 
-private:
+  private:
     std::shared_ptr<const PictureData> data_;
 };
 

@@ -36,14 +36,17 @@ struct StartFailure {
 // The registry's own functions, read only. Results are system error codes:
 // 0 is success. Text goes in and comes out in the system's 8-bit code page.
 class RegistryAccess {
-public:
+  public:
     using Key = std::uintptr_t;
 
     virtual ~RegistryAccess() = default;
     virtual long OpenKey(std::uint32_t root, const std::string& path, Key& key) = 0;
     // data may be null to ask for the type and size only; size is the
     // buffer's size on the way in and the data's size on the way out.
-    virtual long QueryValue(Key key, const std::string& name, std::uint32_t& type, unsigned char* data,
+    virtual long QueryValue(Key key,
+                            const std::string& name,
+                            std::uint32_t& type,
+                            unsigned char* data,
                             std::uint32_t& size) = 0;
     virtual void CloseKey(Key key) = 0;
     // Text of a value, from the 8-bit code page to UTF-8.
@@ -51,7 +54,7 @@ public:
 };
 
 class Platform {
-public:
+  public:
     Platform() : barrier_(*this) {}
     virtual ~Platform() = default;
     Platform(const Platform&) = delete;
@@ -78,8 +81,7 @@ public:
 
     // Up to maxBytes from the start of the file, opened for reading only;
     // nullopt when it cannot be opened or read.
-    virtual std::optional<std::vector<unsigned char>> ReadFileHead(const std::string& path,
-                                                                   std::size_t maxBytes) = 0;
+    virtual std::optional<std::vector<unsigned char>> ReadFileHead(const std::string& path, std::size_t maxBytes) = 0;
     // The directory of the running program, without a trailing backslash
     // except at a drive root.
     virtual std::string ExecutableDirectory() const = 0;
@@ -99,7 +101,7 @@ public:
     // Ends the event loop; the program then exits with the status.
     virtual void Quit(ExitStatus status) = 0;
 
-private:
+  private:
     EventBarrier barrier_;
 };
 

@@ -14,7 +14,7 @@ struct ScreenMetrics {
 };
 
 class Screen {
-public:
+  public:
     explicit Screen(const ScreenMetrics& metrics) : metrics_(metrics) {}
 
     Single TwipsPerPixelX() const { return metrics_.twipsPerPixelX; }
@@ -29,7 +29,7 @@ public:
     Single ToTwipsX(int pixels) const { return static_cast<Single>(pixels) * metrics_.twipsPerPixelX; }
     Single ToTwipsY(int pixels) const { return static_cast<Single>(pixels) * metrics_.twipsPerPixelY; }
 
-private:
+  private:
     ScreenMetrics metrics_;
 };
 

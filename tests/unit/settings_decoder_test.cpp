@@ -24,8 +24,8 @@ struct RecordBuilder {
         return *this;
     }
     RecordBuilder& Colour(int r, int g, int b) {
-        bytes.insert(bytes.end(), {static_cast<unsigned char>(r), static_cast<unsigned char>(g),
-                                   static_cast<unsigned char>(b)});
+        bytes.insert(bytes.end(),
+                     {static_cast<unsigned char>(r), static_cast<unsigned char>(g), static_cast<unsigned char>(b)});
         return *this;
     }
 };
@@ -42,14 +42,28 @@ Bytes FileOf(const std::vector<Bytes>& records) {
 
 Bytes MenuRecord(const std::string& titel, int anzahl) {
     return RecordBuilder{}
-        .Text(titel).Text("titel.jpg").Text("knopf.bmp").Text("C:\\egal").Text("icon.ico")
-        .Colour(1, 2, 3).Number(anzahl).Number(-2).Number(12).Text("Arial").Number(-1)
-        .Colour(250, 251, 252).Number(7).Number(300).Number(40).Number(144).Number(75)
+        .Text(titel)
+        .Text("titel.jpg")
+        .Text("knopf.bmp")
+        .Text("C:\\egal")
+        .Text("icon.ico")
+        .Colour(1, 2, 3)
+        .Number(anzahl)
+        .Number(-2)
+        .Number(12)
+        .Text("Arial")
+        .Number(-1)
+        .Colour(250, 251, 252)
+        .Number(7)
+        .Number(300)
+        .Number(40)
+        .Number(144)
+        .Number(75)
         .bytes;
 }
 
 TEST(SettingsDecoder, ReadsEveryFieldOfTheMenuRecordInOrder) {
-    const SettingsFile file = DecodeSettingsFile(FileOf({MenuRecord("Gr\xFC\xDF" "e", 12)}));
+    const SettingsFile file = DecodeSettingsFile(FileOf({MenuRecord(std::string("Gr\xFC\xDF") + "e", 12)}));
     const MenuSettings& m = file.menu;
     EXPECT_EQ(m.titel, "Grüße");
     EXPECT_EQ(m.titelbild, "titel.jpg");
@@ -99,9 +113,23 @@ TEST(SettingsDecoder, Record1Holds92BytesOfTextButNot93) {
     const auto withText = [](int total) {
         // 80 bytes in titel, the rest in art.
         RecordBuilder b;
-        b.Text(std::string(80, 'x')).Text("").Text("").Text("").Text("").Colour(0, 0, 0).Number(0).Number(0)
-            .Number(0).Text(std::string(static_cast<std::size_t>(total - 80), 'y')).Number(0).Colour(0, 0, 0)
-            .Number(0).Number(0).Number(0).Number(0).Number(0);
+        b.Text(std::string(80, 'x'))
+            .Text("")
+            .Text("")
+            .Text("")
+            .Text("")
+            .Colour(0, 0, 0)
+            .Number(0)
+            .Number(0)
+            .Number(0)
+            .Text(std::string(static_cast<std::size_t>(total - 80), 'y'))
+            .Number(0)
+            .Colour(0, 0, 0)
+            .Number(0)
+            .Number(0)
+            .Number(0)
+            .Number(0)
+            .Number(0);
         return b.bytes;
     };
     ASSERT_EQ(withText(92).size(), kRecordLength);

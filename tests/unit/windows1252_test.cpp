@@ -29,7 +29,9 @@ TEST(Windows1252, EncodingRefusesWhatThePageCannotHold) {
     EXPECT_FALSE(EncodeWindows1252("Ω"));
     EXPECT_FALSE(EncodeWindows1252("\xFF\xFE"));
     EXPECT_FALSE(EncodeWindows1252("\xC3"));
-    EXPECT_EQ(EncodeWindows1252("Schaltfläche €"), "Schaltfl\xE4" "che \x80");
+    EXPECT_EQ(EncodeWindows1252("Schaltfläche €"),
+              "Schaltfl\xE4"
+              "che \x80");
 }
 
 }  // namespace

@@ -42,7 +42,8 @@ void HeadlessFormPeer::Activate() {
 }
 
 HeadlessPlatform::HeadlessPlatform()
-    : frames{{FormBorderStyle::kFixedDialog, PixelSize{6, 25}}, {FormBorderStyle::kFixedToolWindow, PixelSize{6, 21}}} {}
+    : frames{{FormBorderStyle::kFixedDialog, PixelSize{6, 25}}, {FormBorderStyle::kFixedToolWindow, PixelSize{6, 21}}} {
+}
 
 void HeadlessPlatform::AddPicture(const std::string& path, PixelSize size) {
     files[path] = {'P', 'I', 'C'};
@@ -137,7 +138,7 @@ int HeadlessPlatform::SetTextCharacterExtra(DeviceContext dc, int extra) {
 }
 
 std::optional<std::vector<unsigned char>> HeadlessPlatform::ReadFileHead(const std::string& path,
-                                                                          std::size_t maxBytes) {
+                                                                         std::size_t maxBytes) {
     const auto file = files.find(path);
     if (file == files.end()) {
         return std::nullopt;

@@ -27,7 +27,7 @@ struct PrintedText {
 };
 
 class HeadlessPictureBoxPeer : public PictureBoxPeer {
-public:
+  public:
     HeadlessPictureBoxPeer(class HeadlessPlatform& platform, PictureBox& box, DeviceContext dc);
 
     void Update(Property changed) override;
@@ -41,20 +41,20 @@ public:
     int printCount = 0;
     std::map<Property, int> updates;
 
-private:
+  private:
     HeadlessPlatform& platform_;
     PictureBox& box_;
     DeviceContext dc_;
 };
 
 class HeadlessControlPeer : public ControlPeer {
-public:
+  public:
     void Update(Property changed) override { ++updates[changed]; }
     std::map<Property, int> updates;
 };
 
 class HeadlessFormPeer : public FormPeer {
-public:
+  public:
     HeadlessFormPeer(class HeadlessPlatform& platform, Form& form) : platform_(platform), form_(form) {}
     ~HeadlessFormPeer() override;
 
@@ -63,24 +63,24 @@ public:
 
     std::map<Property, int> updates;
 
-private:
+  private:
     HeadlessPlatform& platform_;
     Form& form_;
 };
 
 class HeadlessPicture : public PictureData {
-public:
+  public:
     HeadlessPicture(std::string path, PixelSize size) : path_(std::move(path)), size_(size) {}
     PixelSize Size() const override { return size_; }
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     std::string path_;
     PixelSize size_;
 };
 
 class HeadlessPlatform : public Platform {
-public:
+  public:
     HeadlessPlatform();
 
     // --- What a test sets up ---
@@ -148,7 +148,7 @@ public:
     // event of the window that loses it.
     void MoveActivation(Form* form);
 
-private:
+  private:
     std::map<std::string, PixelSize> pictures_;
     DeviceContext nextDc_ = 1;
     static constexpr int kMaxActivationDepth = 16;

@@ -29,7 +29,9 @@ void HeadlessRegistry::SetValue(std::uint32_t root, const std::string& path, con
     keys_[Normalised(root, path)][Lower(name)] = std::move(value);
 }
 
-void HeadlessRegistry::SetText(std::uint32_t root, const std::string& path, const std::string& name,
+void HeadlessRegistry::SetText(std::uint32_t root,
+                               const std::string& path,
+                               const std::string& name,
                                const std::string& text) {
     Value value{kSz, std::vector<unsigned char>(text.begin(), text.end())};
     value.data.push_back(0);
@@ -52,7 +54,10 @@ long HeadlessRegistry::OpenKey(std::uint32_t root, const std::string& path, Key&
     return kSuccess;
 }
 
-long HeadlessRegistry::QueryValue(Key key, const std::string& name, std::uint32_t& type, unsigned char* data,
+long HeadlessRegistry::QueryValue(Key key,
+                                  const std::string& name,
+                                  std::uint32_t& type,
+                                  unsigned char* data,
                                   std::uint32_t& size) {
     const auto handle = handles_.find(key);
     if (handle == handles_.end() || !openKeys.contains(key)) {

@@ -13,7 +13,7 @@
 namespace startart {
 
 class HeadlessRegistry : public RegistryAccess {
-public:
+  public:
     static constexpr std::uint32_t kClassesRoot = 0x80000000u;
     static constexpr std::uint32_t kSz = 1;
     static constexpr std::uint32_t kExpandSz = 2;
@@ -35,7 +35,10 @@ public:
     void FailNextQueries(int count) { failingQueries_ = count; }
 
     long OpenKey(std::uint32_t root, const std::string& path, Key& key) override;
-    long QueryValue(Key key, const std::string& name, std::uint32_t& type, unsigned char* data,
+    long QueryValue(Key key,
+                    const std::string& name,
+                    std::uint32_t& type,
+                    unsigned char* data,
                     std::uint32_t& size) override;
     void CloseKey(Key key) override;
     std::string DecodeText(const std::string& bytes) override;
@@ -44,7 +47,7 @@ public:
     int closed = 0;
     std::set<Key> openKeys;
 
-private:
+  private:
     using KeyId = std::pair<std::uint32_t, std::string>;
     static KeyId Normalised(std::uint32_t root, const std::string& path);
 
