@@ -1,0 +1,360 @@
+"""The end-to-end harness: the menu on a test medium under Wine, seen and
+driven from outside as a person sees and drives it.
+
+A test writes a medium (make_medium), starts the menu on it (Menu), finds its
+windows through e2e-probe, which looks at them from inside Wine, moves and
+clicks the pointer with xdotool, and looks at screenshots taken with
+ImageMagick. Every wait is bounded. A test module runs on a display of its
+own (scripts/with-xvfb) and in a Wine prefix of its own, which it stops when
+it ends, so nothing it started outlives it.
+
+Needs the win64 build (the menu, e2e-probe, the recorder) and the native
+authoring tool.
+"""
+
+import configparser
+import functools
+import json
+import os
+import shutil
+import signal
+import subprocess
+import time
+import unittest
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parents[2]
+BUILD = Path(os.environ.get("STARTART_E2E_BUILD", ROOT / "build" / "win64"))
+PACK = Path(os.environ.get("STARTART_PACK", ROOT / "build" / "native" / "tools" / "pack" / "startart-pack"))
+PREFIX = Path(os.environ.setdefault("STARTART_WINEPREFIX", str(BUILD / "tests" / "e2e" / "wineprefix")))
+MENU_PROGRAM = BUILD / "src" / "platform" / "win32" / "startart.exe"
+RECORDER = BUILD / "tests" / "win32" / "recorder.exe"
+PROBE = BUILD / "tests" / "e2e" / "e2e-probe.exe"
+WORK = BUILD / "tests" / "e2e" / "work"
+SHOTS = BUILD / "tests" / "e2e" / "shots"
+WINE_RUN = ROOT / "scripts" / "wine-run"
+
+# Generous for a loaded machine: these bound a test, they do not measure it.
+TIMEOUT = 20
+
+# The demo's geometry, which every test medium keeps, in client pixels at 15
+# twips a pixel: up to seven buttons of 160 x 40 pixels, 240 twips apart,
+# need less than the least window height of 7200 twips, so the window is
+# 9600 x 7200 twips. The title picture fills 9600 - (160 x 15 + 225) twips of
+# the width and 7200 - 345 of the height; the column starts 75 twips right
+# of it, the first button 240 twips from the top, one every 600 + 240 twips.
+TITLE_RECT = (0, 0, 465, 457)
+CELL_WIDTH, CELL_HEIGHT = 160, 40
+
+
+def cell_rect(index):
+    top = 16 + 56 * index
+    return (470, top, 470 + CELL_WIDTH, top + CELL_HEIGHT)
+
+
+# The cells of design 2 in the button picture: column 1 of rows 0 and 1.
+NORMAL_CELL = (160, 0)
+HIGHLIGHTED_CELL = (160, 40)
+# farbe of the demo's settings.
+DEMO_BACKGROUND = (236, 242, 248)
+
+
+def wait_for(condition, what, timeout=TIMEOUT):
+    """Polls until condition() gives something true, and returns that."""
+    end = time.monotonic() + timeout
+    while True:
+        result = condition()
+        if result:
+            return result
+        if time.monotonic() > end:
+            raise AssertionError(f"{what}: not within {timeout} s")
+        time.sleep(0.1)
+
+
+def settle():
+    """Gives the menu time to handle input that ought to change nothing."""
+    time.sleep(0.5)
+
+
+def windows_path(path):
+    """Wine shows the Linux root as drive Z:."""
+    return "Z:" + str(path).replace("/", "\\")
+
+
+def wine(*args, check=True):
+    """Runs a Windows program in the prefix and gives back its output."""
+    done = subprocess.run(
+        [str(WINE_RUN), *map(str, args)], stdin=subprocess.DEVNULL, capture_output=True, timeout=120, check=check
+    )
+    return done.stdout.decode("utf-8")
+
+
+def stop_wine():
+    """Ends every process of the prefix, Wine's desktop included."""
+    environment = {**os.environ, "WINEPREFIX": str(PREFIX)}
+    for option in ("-k", "-w"):
+        subprocess.run(["/usr/lib/wine/wineserver", option], env=environment, check=False, timeout=60)
+
+
+READER_KEY = r"HKCR\Software\Adobe\Acrobat\Exe"
+
+
+def register_reader(command):
+    wine("reg", "add", READER_KEY, "/ve", "/d", command, "/f")
+
+
+def unregister_reader():
+    wine("reg", "delete", READER_KEY, "/f", check=False)
+
+
+def probe(*args):
+    return json.loads(wine(PROBE, *args))
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *map(str, args)], capture_output=True, timeout=30, check=True).stdout.decode()
+
+
+def centre(rect):
+    return ((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
+
+
+def near(colour, expected, tolerance=24):
+    return all(abs(a - b) <= tolerance for a, b in zip(colour, expected))
+
+
+class Picture:
+    """The pixels of an image file, as ImageMagick reads it."""
+
+    def __init__(self, path):
+        ppm = subprocess.run(
+            ["convert", f"{path}[0]", "-depth", "8", "ppm:-"], capture_output=True, timeout=60, check=True
+        ).stdout
+        magic, width, height, _, self.data = ppm.split(maxsplit=4)
+        assert magic == b"P6"
+        self.width, self.height = int(width), int(height)
+
+    def pixel(self, x, y):
+        offset = 3 * (y * self.width + x)
+        return tuple(self.data[offset : offset + 3])
+
+
+class Shot(Picture):
+    """A screenshot, read in Windows screen coordinates."""
+
+    def __init__(self, path, origin):
+        super().__init__(path)
+        self.origin = origin
+
+    def at(self, point):
+        return self.pixel(point[0] + self.origin[0], point[1] + self.origin[1])
+
+
+class Desktop:
+    """Wine's desktop as X shows it. Windows' screen coordinates are those of
+    the desktop window, which X may have put anywhere."""
+
+    def __init__(self):
+        found = wait_for(lambda: xdotool("search", "--name", "Wine desktop").split(), "Wine's desktop")
+        shell = xdotool("getwindowgeometry", "--shell", found[0])
+        geometry = dict(line.split("=", 1) for line in shell.split())
+        self.origin = (int(geometry["X"]), int(geometry["Y"]))
+
+    def move(self, point):
+        xdotool("mousemove", point[0] + self.origin[0], point[1] + self.origin[1])
+
+    def click(self, point):
+        xdotool("mousemove", point[0] + self.origin[0], point[1] + self.origin[1], "click", "1")
+
+    def shot(self, name):
+        SHOTS.mkdir(parents=True, exist_ok=True)
+        path = SHOTS / f"{name}.png"
+        subprocess.run(["import", "-window", "root", str(path)], timeout=60, check=True)
+        return Shot(path, self.origin)
+
+
+class MessageBox:
+    def __init__(self, window, children):
+        self.caption = window["text"]
+        statics = [child["text"] for child in children if child["class"].lower() == "static" and child["text"]]
+        self.text = "\n".join(statics).replace("\r\n", "\n")
+        self.ok = next(centre(child["window"]) for child in children if child["text"].replace("&", "") == "OK")
+
+
+class Menu:
+    """startart.exe running on a medium, with its windows as the probe sees
+    them. The first window it shows is the main window. Test media keep the
+    demo's geometry and pictures."""
+
+    def __init__(self, medium):
+        self.button_picture = Picture(medium / "bilder" / "knoepfe.bmp")
+        self.process = subprocess.Popen(
+            [str(WINE_RUN), str(medium / "startart.exe")],
+            stdin=subprocess.DEVNULL,
+            stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL,
+            start_new_session=True,
+        )
+        try:
+            self.main = wait_for(lambda: self._visible_of_class("StartartForm"), "the menu's window")[0]
+            self.desktop = Desktop()
+        except BaseException:
+            self.stop()
+            raise
+
+    def stop(self):
+        if self.process.poll() is None:
+            os.killpg(self.process.pid, signal.SIGKILL)
+            self.process.wait(timeout=TIMEOUT)
+
+    def windows(self):
+        return [window for window in probe("windows", "startart.exe") if window["visible"]]
+
+    def _visible_of_class(self, name):
+        return [window for window in self.windows() if window["class"] == name]
+
+    def window(self, hwnd):
+        """The window as it is now, or None once it has gone."""
+        return next((window for window in self.windows() if window["hwnd"] == hwnd), None)
+
+    def window_titled(self, caption):
+        found = wait_for(lambda: [w for w in self.windows() if w["text"] == caption], f"window {caption!r}")
+        return found[0]
+
+    def wait_until_closed(self, window):
+        wait_for(lambda: self.window(window["hwnd"]) is None, f"window {window['text']!r} closing")
+
+    def message_box(self):
+        window = wait_for(lambda: self._visible_of_class("#32770"), "a message box")[0]
+        return MessageBox(window, probe("children", window["hwnd"]))
+
+    def dismiss(self, box):
+        self.desktop.click(box.ok)
+        wait_for(lambda: not self._visible_of_class("#32770"), "the message box closing")
+
+    def click_button(self, window, text):
+        children = probe("children", window["hwnd"])
+        button = next(child for child in children if child["class"] == "Button" and child["text"] == text)
+        self.desktop.click(centre(button["window"]))
+
+    def close(self, window):
+        """Clicks the window's close box."""
+        point = probe("closebox", window["hwnd"])
+        assert point, f"window {window['text']!r} has no close box"
+        self.desktop.click(point)
+
+    def exit_status(self):
+        return self.process.wait(timeout=TIMEOUT)
+
+    def client_point(self, point):
+        """A point of the main window's client area on the screen."""
+        client = self.main["client"]
+        return (client[0] + point[0], client[1] + point[1])
+
+    def move(self, client_point):
+        self.desktop.move(self.client_point(client_point))
+
+    def click(self, client_point):
+        self.desktop.click(self.client_point(client_point))
+
+    def shot(self, name):
+        return self.desktop.shot(name)
+
+    def looks(self, shot, count):
+        """What each of the first count buttons shows: 'normal',
+        'highlighted' or 'background', judged by the part of its cell right of
+        the label, or None for anything else."""
+        samples = [(CELL_WIDTH - 12, y) for y in (10, 20, 30)]
+        looks = {
+            "normal": lambda x, y: self.button_picture.pixel(NORMAL_CELL[0] + x, NORMAL_CELL[1] + y),
+            "highlighted": lambda x, y: self.button_picture.pixel(HIGHLIGHTED_CELL[0] + x, HIGHLIGHTED_CELL[1] + y),
+            "background": lambda x, y: DEMO_BACKGROUND,
+        }
+
+        def look(index):
+            left, top, _, _ = cell_rect(index)
+            for name, colour_at in looks.items():
+                if all(near(shot.at(self.client_point((left + x, top + y))), colour_at(x, y)) for x, y in samples):
+                    return name
+            return None
+
+        return [look(index) for index in range(count)]
+
+    def label_ink(self, shot, index, colour=(255, 255, 255)):
+        """The bounding box, in cell pixels, of the label colour in a
+        button's cell, away from the cell's border; None when there is none."""
+        left, top, _, _ = cell_rect(index)
+        found = [
+            (x, y)
+            for y in range(5, CELL_HEIGHT - 5)
+            for x in range(8, CELL_WIDTH - 12)
+            if near(shot.at(self.client_point((left + x, top + y))), colour, 40)
+        ]
+        if len(found) < 20:
+            return None
+        xs, ys = [x for x, _ in found], [y for _, y in found]
+        return (min(xs), min(ys), max(xs) + 1, max(ys) + 1)
+
+
+@functools.cache
+def demo_medium():
+    """The demo medium with the menu as built; its program is a recorder."""
+    folder = WORK / "demo"
+    shutil.rmtree(folder, ignore_errors=True)
+    subprocess.run(
+        [str(ROOT / "scripts" / "make-demo-medium"), str(folder), str(RECORDER)],
+        env={**os.environ, "STARTART_PACK": str(PACK)},
+        timeout=120,
+        check=True,
+    )
+    shutil.copy(MENU_PROGRAM, folder / "startart.exe")
+    return folder
+
+
+def demo_settings():
+    settings = configparser.ConfigParser(interpolation=None)
+    settings.read(ROOT / "examples" / "demo" / "medium.ini", encoding="utf-8")
+    return settings
+
+
+def make_medium(name, settings, recorders=()):
+    """A medium in a folder of its own: the demo medium with st.art packed
+    from the settings, and a recorder copied to each of the given names."""
+    folder = WORK / name
+    shutil.rmtree(folder, ignore_errors=True)
+    shutil.copytree(demo_medium(), folder)
+    with open(folder / "medium.ini", "w", encoding="utf-8") as text:
+        settings.write(text)
+    subprocess.run([str(PACK), "pack", str(folder / "medium.ini"), "-o", str(folder / "st.art")], timeout=60, check=True)
+    for name in recorders:
+        (folder / name).parent.mkdir(parents=True, exist_ok=True)
+        shutil.copy(RECORDER, folder / name)
+    return folder
+
+
+def recorded(program):
+    """What a recorder was started with: (command line, show state) pairs."""
+    log = program.with_suffix(".log")
+    if not log.exists():
+        return []
+    lines = log.read_text(encoding="utf-8").splitlines()
+    return [(command, int(show)) for command, show in (line.rsplit("\t", 1) for line in lines)]
+
+
+def wait_for_record(program, count=1):
+    return wait_for(lambda: len(recorded(program)) >= count and recorded(program), f"{program.name} starting")
+
+
+class MenuTestCase(unittest.TestCase):
+    """Starts every test module on a fresh prefix and ends it with nothing
+    of Wine left running."""
+
+    @classmethod
+    def setUpClass(cls):
+        stop_wine()
+        cls.addClassCleanup(stop_wine)
+
+    def start_menu(self, medium):
+        menu = Menu(medium)
+        self.addCleanup(menu.stop)
+        return menu
