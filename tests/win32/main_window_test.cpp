@@ -17,19 +17,12 @@ namespace {
 using testing::ClientPixels;
 using testing::MediumSettings;
 using testing::NearlyEqual;
+using testing::RectInForm;
 using testing::RunningMenu;
 using testing::SimilarColour;
 
 HWND MainHwnd(RunningMenu& menu) {
     return WindowOf(&menu.MainWindow());
-}
-
-// A rectangle of a child window in its form's client coordinates.
-RECT RectInForm(HWND child, HWND form) {
-    RECT rect;
-    GetWindowRect(child, &rect);
-    MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
 }
 
 struct Geometry {
@@ -209,8 +202,7 @@ TEST(MainWindow, ClickOnTheTitlePictureOpensTheInformationWindowFromItsDefinitio
     RunningMenu menu(MediumSettings());
     const HWND main = MainHwnd(menu);
     ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(main); }));
-    PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
-    PostMessageW(main, WM_LBUTTONUP, 0, MAKELPARAM(100, 100));
+    menu.Click(main, 100, 100);
     Form2& form2 = menu.App().InformationWindow();
     ASSERT_TRUE(menu.PumpUntil([&] { return form2.Loaded() && IsWindowVisible(WindowOf(&form2)); }));
     const HWND window = WindowOf(&form2);
@@ -265,14 +257,6 @@ TEST(MainWindow, AnOpenInformationWindowTakesTheActivationBackFromTheMainWindow)
     EXPECT_TRUE(menu.PumpUntil([&] { return GetActiveWindow() == WindowOf(&form2); }));
 }
 
-// The pointer itself, so that the system decides which window gets the move.
-void PointAt(RunningMenu& menu, HWND window, int x, int y) {
-    POINT point{x, y};
-    ClientToScreen(window, &point);
-    SetCursorPos(point.x, point.y);
-    menu.PumpFor(std::chrono::milliseconds(300));
-}
-
 TEST(MainWindow, DisabledFacesKeepTheHighlightAndTheBackgroundClearsIt) {
     RunningMenu menu(MediumSettings());
     Form1& form1 = menu.MainWindow();
@@ -280,17 +264,17 @@ TEST(MainWindow, DisabledFacesKeepTheHighlightAndTheBackgroundClearsIt) {
     ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(main) && !form1.Timer1.Enabled(); }));
     const HWND frame3 = WindowOf(&form1.Picture2(3));
     const HWND frame5 = WindowOf(&form1.Picture2(5));
-    PointAt(menu, frame3, 10, 10);
+    menu.PointAt(frame3, 10, 10);
     ASSERT_EQ(form1.lastHover, 3);
 
     menu.Platform().Barrier().Run([&] { menu.App().InformationWindow().Show(); });
     menu.PumpFor(std::chrono::milliseconds(200));
-    PointAt(menu, frame3, 20, 12);
-    PointAt(menu, frame5, 10, 10);
+    menu.PointAt(frame3, 20, 12);
+    menu.PointAt(frame5, 10, 10);
     EXPECT_EQ(form1.lastHover, 3);
 
     const RECT frame = RectInForm(frame3, main);
-    PointAt(menu, main, frame.left - 3, frame.top);
+    menu.PointAt(main, frame.left - 3, frame.top);
     EXPECT_EQ(form1.lastHover, form1.noButton);
 }
 

@@ -5,43 +5,20 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <fstream>
-#include <sstream>
-#include <thread>
-
 #include "process_start.h"
 #include "test_files.h"
 
 namespace startart::win32 {
 namespace {
 
-using testing::TestProgramFolder;
-
-// The recorder's lines, once it has written as many; waits five seconds at most.
+// The recorder's lines, once it has written as many.
 std::string RecordedBy(const std::string& program, std::size_t lines) {
-    const auto log = TestProgramFolder() / (program + ".log");
-    std::string text;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::ifstream file(log, std::ios::binary);
-        std::stringstream content;
-        content << file.rdbuf();
-        text = content.str();
-        if (static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) >= lines) {
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return text;
+    return testing::RecordedLines(testing::StandInLog(program), lines);
 }
 
 class ProcessStartTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        for (const char* program : {"write", "notepad", "explorer"}) {
-            std::filesystem::remove(TestProgramFolder() / (std::string(program) + ".log"));
-        }
-    }
+    void SetUp() override { testing::ClearStandInLogs(); }
 };
 
 TEST_F(ProcessStartTest, StartsTheCommandLineWithItsShowState) {

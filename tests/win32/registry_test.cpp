@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "handles.h"
 #include "launch/module2.h"
 #include "registry.h"
 #include "text.h"
@@ -91,6 +92,44 @@ TEST_F(RegistryTest, ClassesRootIsRootIndexZero) {
     Write(HKEY_CLASSES_ROOT, "", REG_SZ, std::string("\"C:\\Reader\\reader.exe\" /s\0", 27));
     EXPECT_TRUE(Exists("", kClassesRoot));
     EXPECT_EQ(Read("", kClassesRoot), "\"C:\\Reader\\reader.exe\" /s");
+}
+
+// Grants the user of this process nothing but `rights` on the key.
+void RestrictTo(HKEY root, const std::string& path, DWORD rights) {
+    HANDLE token = nullptr;
+    ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token));
+    const UniqueKernelHandle ownedToken(token);
+    alignas(TOKEN_USER) unsigned char user[256];
+    DWORD size = 0;
+    ASSERT_TRUE(GetTokenInformation(token, TokenUser, user, sizeof user, &size));
+    const PSID sid = reinterpret_cast<TOKEN_USER*>(user)->User.Sid;
+
+    alignas(ACL) unsigned char acl[256];
+    ASSERT_TRUE(InitializeAcl(reinterpret_cast<ACL*>(acl), sizeof acl, ACL_REVISION));
+    ASSERT_TRUE(AddAccessAllowedAce(reinterpret_cast<ACL*>(acl), ACL_REVISION, rights, sid));
+    SECURITY_DESCRIPTOR descriptor;
+    ASSERT_TRUE(InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION));
+    ASSERT_TRUE(SetSecurityDescriptorDacl(&descriptor, TRUE, reinterpret_cast<ACL*>(acl), FALSE));
+
+    HKEY opened = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(root, path.c_str(), 0, WRITE_DAC, &opened), ERROR_SUCCESS);
+    const UniqueKey key(opened);
+    ASSERT_EQ(RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, &descriptor), ERROR_SUCCESS);
+}
+
+// A reader installed for all users: its entry may be read by everybody and
+// changed by nobody. Opening the key for more than reading would miss it.
+TEST_F(RegistryTest, AValueTheUserMayOnlyReadIsFound) {
+    Write(HKEY_CLASSES_ROOT, "", REG_SZ, std::string("\"C:\\Reader\\reader.exe\"") + '\0');
+    // DELETE too, so that the key can be removed again.
+    RestrictTo(HKEY_CLASSES_ROOT, path_, KEY_READ | DELETE);
+    HKEY writable = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path_.c_str(), 0, KEY_SET_VALUE, &writable) == ERROR_SUCCESS) {
+        RegCloseKey(writable);
+        GTEST_SKIP() << "this registry lets the user write to a key whose access list grants reading only";
+    }
+    EXPECT_TRUE(Exists("", kClassesRoot));
+    EXPECT_EQ(Read("", kClassesRoot), "\"C:\\Reader\\reader.exe\"");
 }
 
 }  // namespace

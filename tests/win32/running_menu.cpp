@@ -48,7 +48,7 @@ void RecordingPlatform::ShowMessage(const std::string& text, const std::string& 
 }
 
 RunningMenu::RunningMenu(const SettingsFile& settings, const std::function<void(const TempFolder&)>& prepare)
-    : platform_(folder_.Utf8()), app_(platform_) {
+    : currentDirectory_(folder_.Path()), platform_(folder_.Utf8()), app_(platform_) {
     WriteMedium(folder_, settings);
     if (prepare) {
         prepare(folder_);
@@ -63,8 +63,11 @@ bool RunningMenu::PumpUntil(const std::function<bool()>& condition, std::chrono:
         if (std::chrono::steady_clock::now() > end) {
             return false;
         }
+        // The time is up also while messages keep coming: windows that pass
+        // the activation back and forth never leave the queue empty.
         MSG message;
-        while (!exitStatus_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (!exitStatus_ && std::chrono::steady_clock::now() <= end &&
+               PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) {
                 exitStatus_ = static_cast<int>(message.wParam);
                 break;
@@ -79,6 +82,40 @@ bool RunningMenu::PumpUntil(const std::function<bool()>& condition, std::chrono:
 
 void RunningMenu::PumpFor(std::chrono::milliseconds duration) {
     PumpUntil([] { return false; }, duration);
+}
+
+void RunningMenu::Click(HWND window, int x, int y) {
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    PumpFor(std::chrono::milliseconds(50));
+}
+
+void RunningMenu::PointAt(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    // From a pixel beside it: a pointer that is already there (an earlier
+    // test left it there) would not move.
+    SetCursorPos(point.x + 1, point.y + 1);
+    SetCursorPos(point.x, point.y);
+    PumpFor(std::chrono::milliseconds(300));
+}
+
+void RunningMenu::ClickWithMouse(HWND window, int x, int y) {
+    PointAt(window, x, y);
+    INPUT buttons[2] = {};
+    buttons[0].type = INPUT_MOUSE;
+    buttons[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    buttons[1].type = INPUT_MOUSE;
+    buttons[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, buttons, sizeof(INPUT));
+    PumpFor(std::chrono::milliseconds(300));
+}
+
+RECT RectInForm(HWND child, HWND form) {
+    RECT rect;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 namespace {

@@ -1,7 +1,9 @@
 // The real menu on the Win32 platform, in the test program: a medium written
-// into a temporary folder (st.art and BMP pictures), the application started
-// through the event barrier, and the messages pumped while a test waits.
-// Message boxes are recorded instead of shown, so no test blocks on one.
+// into a temporary folder (st.art and BMP pictures) that is the current
+// directory while the menu runs, as the program makes its own folder, the
+// application started through the event barrier, and the messages pumped
+// while a test waits. Message boxes are recorded instead of shown, so no test
+// blocks on one.
 #pragma once
 
 #include <windows.h>
@@ -62,6 +64,18 @@ class RunningMenu {
                    std::chrono::milliseconds timeout = std::chrono::milliseconds(3000));
     void PumpFor(std::chrono::milliseconds duration);
 
+    // A click posted to a window at a point of its client area, and handled:
+    // the window gets the button messages whatever lies above it and whether
+    // it is enabled or not.
+    void Click(HWND window, int x, int y);
+    // The pointer itself, moved to a point of a window's client area, so that
+    // the system decides which window gets the move.
+    void PointAt(HWND window, int x, int y);
+    // A click of the left mouse button there, as the user's hand makes it:
+    // the system activates windows and routes the buttons.
+    void ClickWithMouse(HWND window, int x, int y);
+
+    const TempFolder& Medium() const { return folder_; }
     Form1& MainWindow() const { return app_.MainWindow(); }
     Application& App() { return app_; }
     RecordingPlatform& Platform() { return platform_; }
@@ -70,10 +84,14 @@ class RunningMenu {
 
   private:
     TempFolder folder_;
+    CurrentDirectory currentDirectory_;
     RecordingPlatform platform_;
     Application app_;
     std::optional<int> exitStatus_;
 };
+
+// A rectangle of a child window in its form's client coordinates.
+RECT RectInForm(HWND child, HWND form);
 
 // Visible top-level windows of this thread.
 int VisibleWindowsOfThisThread();

@@ -2,8 +2,12 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <chrono>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
+#include <thread>
 
 namespace startart::win32::testing {
 
@@ -77,6 +81,50 @@ std::filesystem::path TestProgramFolder() {
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     return std::filesystem::path(path).parent_path();
+}
+
+std::filesystem::path CopyRecorder(const std::filesystem::path& program) {
+    std::filesystem::create_directories(program.parent_path());
+    std::filesystem::copy_file(TestProgramFolder() / "recorder.exe", program,
+                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::path log = program;
+    log.replace_extension(".log");
+    std::filesystem::remove(log);
+    return log;
+}
+
+std::string RecordedLines(const std::filesystem::path& log, std::size_t lines) {
+    std::string text;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::ifstream file(log, std::ios::binary);
+        std::stringstream content;
+        content << file.rdbuf();
+        text = content.str();
+        if (static_cast<std::size_t>(std::ranges::count(text, '\n')) >= lines) {
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return text;
+}
+
+std::filesystem::path StandInLog(const std::string& program) {
+    return TestProgramFolder() / (program + ".log");
+}
+
+void ClearStandInLogs() {
+    for (const char* program : {"write", "notepad", "explorer"}) {
+        std::filesystem::remove(StandInLog(program));
+    }
+}
+
+CurrentDirectory::CurrentDirectory(const std::filesystem::path& folder) : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(folder);
+}
+
+CurrentDirectory::~CurrentDirectory() {
+    std::error_code ignored;
+    std::filesystem::current_path(previous_, ignored);
 }
 
 }  // namespace startart::win32::testing

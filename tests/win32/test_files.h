@@ -1,5 +1,6 @@
-// Files for the Win32 tests: a temporary folder that is removed again, and
-// small pictures written byte by byte.
+// Files for the Win32 tests: a temporary folder that is removed again, small
+// pictures written byte by byte, and the recorder that stands in for the
+// programs the menu starts.
 #pragma once
 
 #include <cstdint>
@@ -38,5 +39,32 @@ void WriteBmp(const std::filesystem::path& path,
 
 // The folder the test program lies in.
 std::filesystem::path TestProgramFolder();
+
+// A copy of the recorder program (recorder.cpp) at `program`, folders made as
+// needed. Returns the log it writes beside itself.
+std::filesystem::path CopyRecorder(const std::filesystem::path& program);
+
+// The log of a recorder, once it holds at least `lines` lines (a started
+// process writes in its own time); what it holds after five seconds if not.
+std::string RecordedLines(const std::filesystem::path& log, std::size_t lines);
+
+// The logs of the recorder copies write.exe, notepad.exe and explorer.exe
+// beside the test program, where CreateProcess looks first for a program
+// named without a path.
+std::filesystem::path StandInLog(const std::string& program);
+void ClearStandInLogs();
+
+// Makes a folder the current directory, and the one before current again
+// when this goes.
+class CurrentDirectory {
+  public:
+    explicit CurrentDirectory(const std::filesystem::path& folder);
+    ~CurrentDirectory();
+    CurrentDirectory(const CurrentDirectory&) = delete;
+    CurrentDirectory& operator=(const CurrentDirectory&) = delete;
+
+  private:
+    std::filesystem::path previous_;
+};
 
 }  // namespace startart::win32::testing

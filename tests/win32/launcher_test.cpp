@@ -1,0 +1,117 @@
+// The launcher through the real menu: a click on a face starts the button's
+// target as a real process. Recorder copies stand in for the programs and
+// write down the command line and show state they got: write, notepad and
+// explorer beside the test program, the PDF reader in a folder whose name has
+// spaces, a program on the medium.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "handles.h"
+#include "launch/launch_target.h"
+#include "running_menu.h"
+#include "text.h"
+#include "window.h"
+
+namespace startart::win32 {
+namespace {
+
+using testing::RecordedLines;
+using testing::RunningMenu;
+using testing::StandInLog;
+
+// The reader's entry in the registry while this lives, removed again whatever
+// the test did. The test prefix holds nothing else under the maker's key.
+class ReaderEntry {
+  public:
+    explicit ReaderEntry(const std::string& command) {
+        HKEY created = nullptr;
+        if (RegCreateKeyExA(HKEY_CLASSES_ROOT, kReaderKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created, nullptr) !=
+            ERROR_SUCCESS) {
+            throw std::runtime_error("cannot create the reader's key");
+        }
+        const UniqueKey key(created);
+        const std::string value = ToAnsiCodePage(command);
+        RegSetValueExA(key.get(), nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>(value.size() + 1));
+    }
+    ~ReaderEntry() { RegDeleteTreeA(HKEY_CLASSES_ROOT, "Software\\Adobe"); }
+    ReaderEntry(const ReaderEntry&) = delete;
+    ReaderEntry& operator=(const ReaderEntry&) = delete;
+};
+
+// One button for each kind of target, and a program that is not there.
+constexpr const char* kTargets[] = {
+    "doc\\liesmich.rtf",       "setup.ini",           "handbuch.pdf", "programme\\rec.exe",
+    "http://www.velmo.de/neu", "programme\\fehlt.exe"};
+constexpr int kMissingProgram = 5;
+
+SettingsFile LaunchSettings() {
+    SettingsFile settings = testing::MediumSettings();
+    for (std::size_t i = 0; i < std::size(kTargets); ++i) {
+        settings.buttons[i].anw = kTargets[i];
+    }
+    return settings;
+}
+
+class LauncherTest : public ::testing::Test {
+  protected:
+    void SetUp() override { testing::ClearStandInLogs(); }
+
+    void ClickButton(int index) { menu_.Click(WindowOf(&menu_.MainWindow().Picture1(index)), 5, 5); }
+
+    std::filesystem::path programLog_;
+    RunningMenu menu_{LaunchSettings(), [this](const testing::TempFolder& medium) {
+                          programLog_ = testing::CopyRecorder(medium / "programme" / "rec.exe");
+                      }};
+};
+
+TEST_F(LauncherTest, EachKindOfTargetStartsItsCommandLineInANormalWindow) {
+    const std::string medium = menu_.Medium().Utf8() + "\\";
+    const std::string reader = medium + "Acro Reader\\rd 11.exe";
+    const std::filesystem::path readerLog = testing::CopyRecorder(menu_.Medium() / "Acro Reader" / "rd 11.exe");
+    const ReaderEntry entry("\"" + reader + "\"");
+
+    const struct {
+        std::filesystem::path log;
+        std::string line;
+    } launches[] = {
+        {StandInLog("write"), "write \"" + medium + "doc\\liesmich.rtf\"\t1\n"},
+        {StandInLog("notepad"), "notepad \"" + medium + "setup.ini\"\t1\n"},
+        // The quotes keep the reader's path one program name despite its spaces.
+        {readerLog, "\"" + reader + "\" \"" + medium + "handbuch.pdf\"\t1\n"},
+        // Relative to the medium, the menu's current directory.
+        {programLog_, "programme\\rec.exe\t1\n"},
+        {StandInLog("explorer"), "explorer http://www.velmo.de/neu\t1\n"},
+    };
+    for (int i = 0; i < static_cast<int>(std::size(launches)); ++i) {
+        SCOPED_TRACE(kTargets[i]);
+        ClickButton(i);
+        EXPECT_EQ(RecordedLines(launches[i].log, 1), launches[i].line);
+    }
+    EXPECT_TRUE(menu_.Platform().messages.empty());
+}
+
+TEST_F(LauncherTest, AProgramThatCannotStartIsReportedAndTheMenuGoesOn) {
+    ClickButton(kMissingProgram);
+    ASSERT_EQ(menu_.Platform().messages.size(), 1u);
+    const auto& message = menu_.Platform().messages[0];
+    EXPECT_EQ(message.caption, menu_.Platform().ApplicationTitle());
+    EXPECT_EQ(message.text,
+              "Der Befehl 'programme\\fehlt.exe' konnte nicht ausgeführt werden:\r\n"
+              "Das System kann die angegebene Datei nicht finden.");
+
+    const HWND main = WindowOf(&menu_.MainWindow());
+    EXPECT_FALSE(menu_.ExitStatus());
+    EXPECT_TRUE(IsWindowVisible(main));
+    menu_.PointAt(WindowOf(&menu_.MainWindow().Picture1(2)), 5, 5);
+    EXPECT_TRUE(menu_.PumpUntil([this] { return menu_.MainWindow().lastHover == 2; }));
+    ClickButton(3);
+    EXPECT_EQ(RecordedLines(programLog_, 1), "programme\\rec.exe\t1\n");
+    EXPECT_EQ(menu_.Platform().messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace startart::win32
