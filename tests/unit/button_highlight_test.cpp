@@ -104,7 +104,7 @@ TEST(Highlight, LabelPosition) {
 
 TEST(Highlight, TheDesignsHighlightedCellLiesOneCellBelow) {
     for (const auto& [style, normal, highlighted] : {std::tuple{6, -1200, -1800}, std::tuple{1, 0, -600}}) {
-        SettingsFile file = DemoSettings();
+        SettingsFile file = SampleSettings();
         file.menu.style = static_cast<Int16>(style);
         StartedMenu menu(file);
         menu.platform.MouseMove(menu.face(3));
@@ -175,7 +175,7 @@ TEST(Highlight, TheTimerTicksOnceAndClearsTheHighlight) {
 }
 
 TEST(Highlight, AnEmptyHighlightedLabelShowsTheCellWithoutText) {
-    SettingsFile file = DemoSettings();
+    SettingsFile file = SampleSettings();
     file.buttons[3].buttonb = "";
     StartedMenu menu(file);
     menu.platform.MouseMove(menu.face(3));
@@ -184,7 +184,7 @@ TEST(Highlight, AnEmptyHighlightedLabelShowsTheCellWithoutText) {
 }
 
 TEST(Highlight, NoButtonsNothingDrawn) {
-    SettingsFile file = DemoSettings();
+    SettingsFile file = SampleSettings();
     file.menu.anzahl = 0;
     StartedMenu menu(file);
     ASSERT_TRUE(menu.started);
@@ -197,7 +197,7 @@ TEST(Highlight, NoButtonsNothingDrawn) {
 }
 
 TEST(Clicks, EndeEndsTheProgram) {
-    SettingsFile file = DemoSettings();
+    SettingsFile file = SampleSettings();
     file.buttons[9].anw = "Ende";
     StartedMenu menu(file);
     EXPECT_FALSE(menu.platform.Click(menu.face(9)));
@@ -218,7 +218,7 @@ TEST(Clicks, AFaceThatIsNotVisibleEndsTheProgram) {
 
 TEST(Clicks, OtherSpellingsOfEndeAreTargets) {
     for (const char* target : {"ende", "ENDE", "Ende ", ""}) {
-        SettingsFile file = DemoSettings();
+        SettingsFile file = SampleSettings();
         file.buttons[1].anw = target;
         StartedMenu menu(file);
         EXPECT_TRUE(menu.platform.Click(menu.face(1)));
@@ -230,7 +230,7 @@ TEST(Clicks, OtherSpellingsOfEndeAreTargets) {
 }
 
 TEST(Clicks, LockedButtonsIgnoreThePointerWhileTheBackgroundStillClears) {
-    SettingsFile file = DemoSettings();
+    SettingsFile file = SampleSettings();
     file.menu.anzahl = 3;
     file.buttons[0].anw = "Ende";
     StartedMenu menu(file);

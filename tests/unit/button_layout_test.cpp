@@ -23,7 +23,7 @@ TEST(ButtonLayout, FramesStackDownTheColumnRightOfTheTitlePicture) {
 }
 
 TEST(ButtonLayout, AnEmptyLabelHidesTheFrameButKeepsItsPlace) {
-    SettingsFile file = DemoSettings();
+    SettingsFile file = SampleSettings();
     file.menu.anzahl = 5;
     file.buttons[0].button = "";
     file.buttons[2].button = "";
@@ -86,7 +86,7 @@ TEST(ButtonLayout, TheDesignPicksTheFacesOffset) {
         int left, top;
     } designs[] = {{0, 144, 0}, {1, 0, 0}, {3, -288, 0}, {5, -576, 0}, {6, 0, -80}, {7, -144, -80}, {9, -432, -80}};
     for (const auto& d : designs) {
-        SettingsFile file = DemoSettings();
+        SettingsFile file = SampleSettings();
         file.menu.style = d.style;
         StartedMenu menu(file);
         ASSERT_TRUE(menu.started);
@@ -112,7 +112,7 @@ TEST(ButtonLayout, AllFacesShareTheOneButtonPicture) {
 
 TEST(ButtonLayout, EveryFaceGetsTheLabelFontColourAndSpacing) {
     for (const auto& [laufweite, fett] : {std::pair<Int16, bool>{0, false}, {3, true}, {-2, true}}) {
-        SettingsFile file = DemoSettings();
+        SettingsFile file = SampleSettings();
         file.menu.laufweite = laufweite;
         file.menu.art = "Courier New";
         file.menu.groesse = 14;

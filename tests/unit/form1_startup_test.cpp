@@ -82,7 +82,7 @@ TEST(StartUp, CaptionColourPicturesAndTimerComeFromTheSettings) {
 }
 
 TEST(StartUp, AnEmptyTitleLeavesTheTwoLeadingSpaces) {
-    SettingsFile file = DemoSettings();
+    SettingsFile file = SampleSettings();
     file.menu.titel = "";
     EXPECT_EQ(StartedMenu(file).form1().Caption(), "  ");
 }
@@ -144,7 +144,7 @@ TEST(StartUp, APictureThatCannotBeLoadedStopsStartUp) {
 
 TEST(StartUp, MoreThanFifteenButtonsStopStartUpAtElement15) {
     for (const Int16 anzahl : {16, 40}) {
-        SettingsFile file = DemoSettings();
+        SettingsFile file = SampleSettings();
         file.menu.anzahl = anzahl;
         StartedMenu menu(file);
         EXPECT_FALSE(menu.started);

@@ -188,7 +188,7 @@ TEST(FormDefinitions, SecondaryWindowControls) {
 // rectangles above, as whole pixels, and their design-time look.
 TEST(FormDefinitions, ButtonsBeyondTheCountKeepTheirDefinition) {
     for (const Int16 anzahl : {1, 0, -3}) {
-        SettingsFile file = DemoSettings();
+        SettingsFile file = SampleSettings();
         file.menu.anzahl = anzahl;
         StartedMenu menu(file);
         ASSERT_TRUE(menu.started);

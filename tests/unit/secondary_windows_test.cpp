@@ -58,7 +58,7 @@ TEST(InformationWindow, LineStructure) {
          "\r\n(c) 2026\r\n\r\nVelmo GmbH\r\nVertrieb\r\n\r\nKöln"},
     };
     for (const auto& c : cases) {
-        SettingsFile file = DemoSettings();
+        SettingsFile file = SampleSettings();
         file.info = c.info;
         StartedMenu menu(file);
         menu.platform.Click(menu.form1().Image1);
@@ -68,7 +68,7 @@ TEST(InformationWindow, LineStructure) {
 
 TEST(InformationWindow, HomepageButtonStartsExplorer) {
     for (const char* url : {"http://www.velmo.de", "", "http://www.velmo.de/a b"}) {
-        SettingsFile file = DemoSettings();
+        SettingsFile file = SampleSettings();
         file.info.home_url = url;
         StartedMenu menu(file);
         menu.platform.Click(menu.form1().Image1);
@@ -86,7 +86,7 @@ TEST(InformationWindow, HomepageButtonStartsExplorer) {
 
 TEST(ReaderNotice, Text) {
     for (const std::string version : {"11.0", "", "11.0\r\noder neuer"}) {
-        SettingsFile file = DemoSettings();
+        SettingsFile file = SampleSettings();
         file.reader.version = version;
         StartedMenu menu(file);
         menu.ShowNotice();
@@ -109,7 +109,7 @@ TEST(ReaderNotice, LabelsFillTheWindow) {
 }
 
 TEST(ReaderNotice, InstallStartsTheSetupMinimizedEachTime) {
-    SettingsFile file = DemoSettings();
+    SettingsFile file = SampleSettings();
     file.reader.setup = "reader\\setup.exe /sAll";
     StartedMenu menu(file);
     menu.ShowNotice();
@@ -263,7 +263,7 @@ TEST(SecondaryWindows, AFailedStartIsReportedAndTheWindowStays) {
 // A run-time error inside a handler is reported, ends the program, and no
 // handler runs after it.
 TEST(EventBarrier, ARuntimeErrorInAHandlerEndsTheProgram) {
-    SettingsFile file = DemoSettings();
+    SettingsFile file = SampleSettings();
     file.buttons[2].anw = "x.exe";
     StartedMenu menu(file);
     menu.platform.applicationTitle = "autostart";

@@ -13,6 +13,7 @@
 #include "config/record_codec.h"
 #include "headless_platform.h"
 #include "menu/form1.h"
+#include "sample_settings.h"
 #include "windows/form2.h"
 #include "windows/form3.h"
 
@@ -20,40 +21,11 @@ namespace startart::testing {
 
 inline constexpr const char* kDirectory = "D:\\medium";
 
-// Ten buttons of 144 x 40 pixels, 75 twips apart, on a 1024 x 768 screen.
-inline SettingsFile DemoSettings() {
-    SettingsFile file;
-    MenuSettings& m = file.menu;
-    m.titel = "Demo";
-    m.titelbild = "titel.bmp";
-    m.bild = "knopf.bmp";
-    m.icon = "icon.ico";
-    m.farbe = Colour{0, 64, 128};
-    m.anzahl = 10;
-    m.laufweite = 1;
-    m.groesse = 12;
-    m.art = "Arial";
-    m.fett = true;
-    m.schriftfarbe = Colour{255, 255, 0};
-    m.style = 1;
-    m.randabstand = 300;
-    m.hoehe = 40;
-    m.breite = 144;
-    m.abstand = 75;
-    for (int i = 0; i < kStoredButtons; ++i) {
-        const std::string n = std::to_string(i);
-        file.buttons[static_cast<std::size_t>(i)] = ButtonEntry{"Knopf " + n, "KNOPF " + n, "datei" + n + ".pdf"};
-    }
-    file.info = InfoSettings{"(c) 2026 Velmo", "http://www.velmo.de", "Velmo GmbH", "Hauptstr. 1", "12345 Musterstadt"};
-    file.reader = ReaderSetup{"11.0", "reader\\setup.exe"};
-    return file;
-}
-
 // The program on a medium. A test may change the settings and the platform
 // (screen, program directory, registry, files) before Start.
 struct Menu {
     HeadlessPlatform platform;
-    SettingsFile settings = DemoSettings();
+    SettingsFile settings = SampleSettings();
     std::unique_ptr<Application> app;
     bool written = false;
 
@@ -123,7 +95,7 @@ struct Menu {
 
 // The demo medium, or the given settings, started.
 struct StartedMenu : Menu {
-    explicit StartedMenu(const SettingsFile& file = DemoSettings()) {
+    explicit StartedMenu(const SettingsFile& file = SampleSettings()) {
         settings = file;
         started = Start();
     }

@@ -4,34 +4,15 @@
 
 #include "config/record_codec.h"
 #include "gdi.h"
+#include "sample_settings.h"
 
 namespace startart::win32::testing {
 
 SettingsFile MediumSettings() {
-    SettingsFile file;
-    MenuSettings& m = file.menu;
-    m.titel = "Demo";
-    m.titelbild = "titel.bmp";
-    m.bild = "knopf.bmp";
-    m.icon = "titel.bmp";
-    m.farbe = Colour{0, 64, 128};
-    m.anzahl = 10;
-    m.laufweite = 0;
-    m.groesse = 12;
-    m.art = "Arial";
-    m.fett = true;
-    m.schriftfarbe = Colour{255, 255, 0};
-    m.style = 1;
-    m.randabstand = 300;
-    m.hoehe = 40;
-    m.breite = 144;
-    m.abstand = 75;
-    for (int i = 0; i < kStoredButtons; ++i) {
-        const std::string n = std::to_string(i);
-        file.buttons[static_cast<std::size_t>(i)] = ButtonEntry{"Knopf " + n, "KNOPF " + n, "datei" + n + ".pdf"};
-    }
-    file.info = InfoSettings{"(c) 2026 Velmo", "http://www.velmo.de", "Velmo GmbH", "Hauptstr. 1", "12345 Musterstadt"};
-    file.reader = ReaderSetup{"11.0", "reader\\setup.exe"};
+    SettingsFile file = startart::testing::SampleSettings();
+    // The title picture serves as the icon, so a medium needs two pictures.
+    file.menu.icon = file.menu.titelbild;
+    file.menu.laufweite = 0;
     return file;
 }
 

@@ -22,8 +22,9 @@
 
 namespace startart::win32::testing {
 
-// Ten buttons of 144 x 40 pixels on the demo's colours. The title picture is
-// four coloured quarters; the button picture has one colour per row.
+// The sample settings of every test program, with no extra character
+// spacing. The title picture is four coloured quarters and serves as the
+// icon too; the button picture has one colour per row.
 SettingsFile MediumSettings();
 
 inline constexpr std::uint32_t kTitleQuarters[4] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00};
