@@ -9,18 +9,18 @@
 namespace startart {
 
 class Form2 : public SecondaryWindow {
-public:
+  public:
     explicit Form2(Application& app);
 
     CommandButton& Command2;  // "Velmo-Homepage"
     CommandButton& Command1;  // "Verlassen"
     Label& Label1;
 
-protected:
+  protected:
     void FormLoad() override;
     void FormUnload() override;
 
-private:
+  private:
     void Command1Click();
     void Command2Click();
 

@@ -8,8 +8,8 @@ namespace startart {
 
 std::string ReaderNoticeText(const std::string& version) {
     const std::string crlf = "\r\n";
-    return std::string("Zm Ausführen dieser Datei, benötigen Sie") + " " + "Adobe® Acrobat® Reader ab Version:" +
-           crlf + crlf + version + crlf + crlf + "Sollten Sie diesen nicht auf Ihrem Computer" + " " +
+    return std::string("Zm Ausführen dieser Datei, benötigen Sie") + " " + "Adobe® Acrobat® Reader ab Version:" + crlf +
+           crlf + version + crlf + crlf + "Sollten Sie diesen nicht auf Ihrem Computer" + " " +
            "installiert haben, klicken Sie bitte auf die" + " " + "Schaltfläche <Installieren>, um Adobe® Acrobat®" +
            " " + "auf Ihren Rechner zu übertragen.";
 }

@@ -12,7 +12,7 @@ namespace startart {
 std::string ReaderNoticeText(const std::string& version);
 
 class Form3 : public SecondaryWindow {
-public:
+  public:
     explicit Form3(Application& app);
 
     CommandButton& Command2;  // "Abbrechen"
@@ -20,11 +20,11 @@ public:
     Label& Label2;
     Label& Label1;
 
-protected:
+  protected:
     void FormLoad() override;
     void FormUnload() override;
 
-private:
+  private:
     void Command1Click();
     void Command2Click();
 };

@@ -17,7 +17,7 @@ void SecondaryWindow::LockMenu() {
 
 void SecondaryWindow::UnlockMenu() {
     const Form& other = this == &app_.InformationWindow() ? static_cast<const Form&>(app_.ReaderNotice())
-                                                         : static_cast<const Form&>(app_.InformationWindow());
+                                                          : static_cast<const Form&>(app_.InformationWindow());
     if (!other.Loaded()) {
         SetMenuButtonsEnabled(app_.MainWindow(), true);
     }

@@ -10,10 +10,10 @@ namespace startart {
 class Application;
 
 class SecondaryWindow : public Form {
-public:
+  public:
     SecondaryWindow(Application& app, const FormDefinition& definition);
 
-protected:
+  protected:
     // Locks the menu buttons.
     void LockMenu();
     // Unlocks them unless the other secondary window is still open.
