@@ -71,6 +71,7 @@ using UniqueGdiObject = UniqueHandle<NullIsInvalid<T, DeleteObject>>;
 using UniqueBitmap = UniqueGdiObject<HBITMAP>;
 using UniqueFont = UniqueGdiObject<HFONT>;
 using UniqueBrush = UniqueGdiObject<HBRUSH>;
+using UniqueRegion = UniqueGdiObject<HRGN>;
 
 // A device context got with GetDC, given back with ReleaseDC.
 class WindowDc {

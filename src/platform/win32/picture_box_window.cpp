@@ -15,6 +15,28 @@
 namespace startart::win32 {
 namespace {
 
+RECT WholeOf(PixelSize size) {
+    return RECT{0, 0, size.width, size.height};
+}
+
+// The smallest rectangle around the pixels inside `area` where two images of
+// one size differ; empty when none does.
+RECT DifferingArea(const PixelImage& image, std::span<const std::uint32_t> pixels, const RECT& area) {
+    const auto at = [&](int x, int y) { return static_cast<std::size_t>(y * image.size.width + x); };
+    RECT differing{area.right, area.bottom, area.left, area.top};
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            if (image.pixels[at(x, y)] != pixels[at(x, y)]) {
+                differing.left = std::min<LONG>(differing.left, x);
+                differing.top = std::min<LONG>(differing.top, y);
+                differing.right = std::max<LONG>(differing.right, x + 1);
+                differing.bottom = std::max<LONG>(differing.bottom, y + 1);
+            }
+        }
+    }
+    return differing.left < differing.right ? differing : RECT{};
+}
+
 DWORD BoxStyle(const Control& box) {
     return WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | (box.Visible() ? WS_VISIBLE : 0) |
            (box.Enabled() ? 0 : WS_DISABLED);
@@ -48,7 +70,6 @@ void PictureBoxWindow::Update(Property changed) {
         case Property::kBackColor:
         case Property::kPicture:
             RebuildBackdrop();
-            InvalidateRect(Handle(), nullptr, FALSE);
             break;
         default:
             break;
@@ -57,12 +78,29 @@ void PictureBoxWindow::Update(Property changed) {
 
 void PictureBoxWindow::Move() {
     const PixelRect bounds = box_.Bounds();
-    const bool resized = bounds.width != surface_.Size().width || bounds.height != surface_.Size().height;
+    const HWND parent = GetParent(Handle());
+    RECT before;
+    GetWindowRect(Handle(), &before);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&before), 2);
+    // The system neither copies nor redraws: moving a face to show another
+    // cell costs less as one repaint from its surface.
     SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    if (resized) {
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
+    InvalidateRect(Handle(), nullptr, FALSE);
+    // What the box no longer covers of its parent's inside shows the parent
+    // again. A face that fills its frame leaves nothing.
+    RECT inside;
+    GetClientRect(parent, &inside);
+    const UniqueRegion uncovered(CreateRectRgnIndirect(&before));
+    const UniqueRegion after(
+        CreateRectRgn(bounds.left, bounds.top, bounds.left + bounds.width, bounds.top + bounds.height));
+    const UniqueRegion parentInside(CreateRectRgnIndirect(&inside));
+    CombineRgn(uncovered.get(), uncovered.get(), after.get(), RGN_DIFF);
+    if (CombineRgn(uncovered.get(), uncovered.get(), parentInside.get(), RGN_AND) != NULLREGION) {
+        RedrawWindow(parent, nullptr, uncovered.get(), RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+    if (bounds.width != surface_.Size().width || bounds.height != surface_.Size().height) {
         RebuildBackdrop();
-        InvalidateRect(Handle(), nullptr, FALSE);
     }
 }
 
@@ -75,6 +113,7 @@ void PictureBoxWindow::RebuildBackdrop() {
     }
     std::ranges::copy(backdrop_.pixels, surface_.Pixels().begin());
     dirty_ = RECT{};
+    Touch(WholeOf(size));
 }
 
 void PictureBoxWindow::RestoreBackdrop(const RECT& area) {
@@ -98,7 +137,7 @@ void PictureBoxWindow::Cls() {
         return;
     }
     RestoreBackdrop(dirty_);
-    InvalidateRect(Handle(), &dirty_, FALSE);
+    Touch(dirty_);
     dirty_ = RECT{};
 }
 
@@ -126,7 +165,42 @@ void PictureBoxWindow::Print(const std::string& text, PixelPoint at) {
         return;
     }
     UnionRect(&dirty_, &dirty_, &drawn);
-    InvalidateRect(Handle(), &drawn, FALSE);
+    Touch(drawn);
+}
+
+void PictureBoxWindow::Touch(const RECT& area) {
+    UnionRect(&touched_, &touched_, &area);
+    RequestSync();
+}
+
+void PictureBoxWindow::Sync() {
+    // Destroyed with its form, the window may be gone before its peer.
+    if (!Handle()) {
+        return;
+    }
+    const RECT changed =
+        shown_.size == surface_.Size() ? DifferingArea(shown_, surface_.Pixels(), touched_) : WholeOf(surface_.Size());
+    touched_ = RECT{};
+    if (!IsRectEmpty(&changed)) {
+        RememberShown(changed);
+        InvalidateRect(Handle(), &changed, FALSE);
+    }
+}
+
+void PictureBoxWindow::RememberShown(const RECT& area) {
+    const std::span<const std::uint32_t> now = surface_.Pixels();
+    if (shown_.size != surface_.Size()) {
+        shown_ = PixelImage{surface_.Size(), {now.begin(), now.end()}};
+        return;
+    }
+    const RECT whole = WholeOf(surface_.Size());
+    RECT copied;
+    IntersectRect(&copied, &area, &whole);
+    for (int y = copied.top; y < copied.bottom; ++y) {
+        const auto row = static_cast<std::size_t>(y * whole.right);
+        std::copy(now.begin() + row + copied.left, now.begin() + row + copied.right,
+                  shown_.pixels.begin() + row + copied.left);
+    }
 }
 
 DeviceContext PictureBoxWindow::hDC() {
@@ -137,6 +211,7 @@ void PictureBoxWindow::OnPaint() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(Handle(), &paint);
     surface_.CopyTo(dc, paint.rcPaint);
+    RememberShown(paint.rcPaint);
     EndPaint(Handle(), &paint);
 }
 

@@ -4,6 +4,10 @@
 // top left, and the text printed since the last Cls; painting only copies it
 // to the screen, and erasing the background does nothing, so nothing
 // flickers. Cls restores only the area that text was drawn on.
+// Changes are not painted one by one: once the handler that made them has
+// returned, the areas they touched are compared with what the screen was
+// last given, and only what differs is repainted. A handler that clears and
+// relabels every button thus repaints just the two whose look changed.
 // Needs: user32, gdi32.
 #pragma once
 
@@ -34,6 +38,12 @@ class PictureBoxWindow : public PictureBoxPeer, public Window {
     void RebuildBackdrop();
     void RestoreBackdrop(const RECT& area);
     void ApplyFont();
+    // Notes an area of the surface that may have changed, for the Sync.
+    void Touch(const RECT& area);
+    // Invalidates the part of the touched area that differs from the screen.
+    void Sync() override;
+    // Notes that the screen shows, or is about to show, an area of the surface.
+    void RememberShown(const RECT& area);
     void OnPaint();
     void OnButtonUp(LPARAM lParam);
 
@@ -44,6 +54,10 @@ class PictureBoxWindow : public PictureBoxPeer, public Window {
     PixelImage backdrop_;
     // Where text was drawn since the backdrop was last restored.
     RECT dirty_{};
+    // The surface as the screen was last given it, or is about to be given it
+    // by a pending paint, and where the surface may differ from it since.
+    PixelImage shown_;
+    RECT touched_{};
     bool pressed_ = false;
 };
 

@@ -2,14 +2,28 @@
 // Needs: user32.
 #include "window.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "toolkit/control.h"
 #include "toolkit/platform.h"
 
 namespace startart::win32 {
+namespace {
+
+// The windows waiting for their Sync; the program's windows all live on one
+// thread.
+std::vector<Window*>& WaitingForSync() {
+    static std::vector<Window*> waiting;
+    return waiting;
+}
+
+}  // namespace
 
 Window::~Window() {
+    std::erase(WaitingForSync(), this);
     destroying_ = true;
     window_.reset();
 }
@@ -74,6 +88,16 @@ LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void Window::Raise(const std::function<void()>& handler) {
     if (!destroying_) {
         platform_.Barrier().Run(handler);
+    }
+    for (Window* window : std::exchange(WaitingForSync(), {})) {
+        window->Sync();
+    }
+}
+
+void Window::RequestSync() {
+    std::vector<Window*>& waiting = WaitingForSync();
+    if (std::ranges::find(waiting, this) == waiting.end()) {
+        waiting.push_back(this);
     }
 }
 

@@ -47,9 +47,15 @@ class Window : public HasWindow {
 
     void Create(DWORD exStyle, ATOM windowClass, const std::wstring& text, DWORD style, PixelRect rect, HWND parent);
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    // Runs core code for an event inside the event barrier. The peer may be
-    // gone when this returns (a window can be unloaded from its own event).
+    // Runs core code for an event inside the event barrier, then lets every
+    // window that asked for it Sync. The peer may be gone when this returns
+    // (a window can be unloaded from its own event).
     void Raise(const std::function<void()>& handler);
+    // Asks for Sync once the event handler that runs now, or else the next
+    // one, has returned: what a handler draws is shown as a whole, not step
+    // by step.
+    void RequestSync();
+    virtual void Sync() {}
     Platform& GetPlatform() const { return platform_; }
 
   private:
