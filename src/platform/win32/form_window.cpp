@@ -52,6 +52,7 @@ void FormWindow::Update(Property changed) {
         }
         case Property::kVisible:
             if (form_.Visible()) {
+                SyncWaiting();
                 ShowWindow(Handle(), SW_SHOW);
                 UpdateWindow(Handle());
             } else {

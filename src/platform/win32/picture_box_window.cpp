@@ -56,7 +56,11 @@ PictureBoxWindow::PictureBoxWindow(Platform& platform, ATOM windowClass, Picture
 void PictureBoxWindow::Update(Property changed) {
     switch (changed) {
         case Property::kBounds:
-            Move();
+            if (box_.Bounds().width != surface_.Size().width || box_.Bounds().height != surface_.Size().height) {
+                RebuildBackdrop();
+            }
+            moved_ = true;
+            RequestSync();
             break;
         case Property::kVisible:
             ShowWindow(Handle(), box_.Visible() ? SW_SHOWNA : SW_HIDE);
@@ -98,9 +102,6 @@ void PictureBoxWindow::Move() {
     CombineRgn(uncovered.get(), uncovered.get(), after.get(), RGN_DIFF);
     if (CombineRgn(uncovered.get(), uncovered.get(), parentInside.get(), RGN_AND) != NULLREGION) {
         RedrawWindow(parent, nullptr, uncovered.get(), RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    }
-    if (bounds.width != surface_.Size().width || bounds.height != surface_.Size().height) {
-        RebuildBackdrop();
     }
 }
 
@@ -177,6 +178,9 @@ void PictureBoxWindow::Sync() {
     // Destroyed with its form, the window may be gone before its peer.
     if (!Handle()) {
         return;
+    }
+    if (std::exchange(moved_, false)) {
+        Move();
     }
     const RECT changed =
         shown_.size == surface_.Size() ? DifferingArea(shown_, surface_.Pixels(), touched_) : WholeOf(surface_.Size());

@@ -7,7 +7,9 @@
 // Changes are not painted one by one: once the handler that made them has
 // returned, the areas they touched are compared with what the screen was
 // last given, and only what differs is repainted. A handler that clears and
-// relabels every button thus repaints just the two whose look changed.
+// relabels every button thus repaints just the two whose look changed. The
+// window, too, moves once a handler is done, not with each of the four
+// properties of its place.
 // Needs: user32, gdi32.
 #pragma once
 
@@ -33,6 +35,7 @@ class PictureBoxWindow : public PictureBoxPeer, public Window {
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    // Puts the window where the box is now.
     void Move();
     // Back colour and picture, on a surface of the box's size.
     void RebuildBackdrop();
@@ -58,6 +61,8 @@ class PictureBoxWindow : public PictureBoxPeer, public Window {
     // by a pending paint, and where the surface may differ from it since.
     PixelImage shown_;
     RECT touched_{};
+    // The box has moved since the window was last put in its place.
+    bool moved_ = false;
     bool pressed_ = false;
 };
 

@@ -89,6 +89,10 @@ void Window::Raise(const std::function<void()>& handler) {
     if (!destroying_) {
         platform_.Barrier().Run(handler);
     }
+    SyncWaiting();
+}
+
+void Window::SyncWaiting() {
     for (Window* window : std::exchange(WaitingForSync(), {})) {
         window->Sync();
     }

@@ -39,6 +39,9 @@ class Window : public HasWindow {
     HWND Handle() const override { return window_.get(); }
 
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Lets every window that asked for it Sync now: before a form shows, so
+    // that it shows complete.
+    static void SyncWaiting();
     static ATOM RegisterWindowClass(HINSTANCE instance, const wchar_t* name);
 
   protected:
@@ -52,8 +55,8 @@ class Window : public HasWindow {
     // (a window can be unloaded from its own event).
     void Raise(const std::function<void()>& handler);
     // Asks for Sync once the event handler that runs now, or else the next
-    // one, has returned: what a handler draws is shown as a whole, not step
-    // by step.
+    // one, has returned, or a form is about to show: what a handler changes
+    // is shown as a whole, not step by step.
     void RequestSync();
     virtual void Sync() {}
     Platform& GetPlatform() const { return platform_; }
