@@ -5,7 +5,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "gdi.h"
 #include "text.h"
@@ -17,6 +16,18 @@ namespace {
 
 RECT WholeOf(PixelSize size) {
     return RECT{0, 0, size.width, size.height};
+}
+
+PixelSize SizeOf(const PixelRect& rect) {
+    return PixelSize{rect.width, rect.height};
+}
+
+// Copies an area between two pixel buffers of one width.
+void CopyArea(std::span<const std::uint32_t> from, std::span<std::uint32_t> to, int width, const RECT& area) {
+    for (int y = area.top; y < area.bottom; ++y) {
+        const auto row = static_cast<std::size_t>(y * width);
+        std::copy(from.begin() + row + area.left, from.begin() + row + area.right, to.begin() + row + area.left);
+    }
 }
 
 // The smallest rectangle around the pixels inside `area` where two images of
@@ -56,7 +67,7 @@ PictureBoxWindow::PictureBoxWindow(Platform& platform, ATOM windowClass, Picture
 void PictureBoxWindow::Update(Property changed) {
     switch (changed) {
         case Property::kBounds:
-            if (box_.Bounds().width != surface_.Size().width || box_.Bounds().height != surface_.Size().height) {
+            if (SizeOf(box_.Bounds()) != surface_.Size()) {
                 RebuildBackdrop();
             }
             moved_ = true;
@@ -106,7 +117,7 @@ void PictureBoxWindow::Move() {
 }
 
 void PictureBoxWindow::RebuildBackdrop() {
-    const PixelSize size{box_.Bounds().width, box_.Bounds().height};
+    const PixelSize size = SizeOf(box_.Bounds());
     const Win32Picture* picture = PictureOf(box_.GetPicture());
     backdrop_ = Backdrop(size, ToPixel(box_.BackColor()), picture ? picture->Image() : PixelImage{});
     if (surface_.Size() != size) {
@@ -118,13 +129,7 @@ void PictureBoxWindow::RebuildBackdrop() {
 }
 
 void PictureBoxWindow::RestoreBackdrop(const RECT& area) {
-    const std::span<std::uint32_t> pixels = surface_.Pixels();
-    const int width = backdrop_.size.width;
-    const auto columns = static_cast<std::size_t>(area.right - area.left);
-    for (int y = area.top; y < area.bottom; ++y) {
-        const auto offset = static_cast<std::size_t>(y * width + area.left);
-        std::memcpy(&pixels[offset], &backdrop_.pixels[offset], columns * sizeof(std::uint32_t));
-    }
+    CopyArea(backdrop_.pixels, surface_.Pixels(), backdrop_.size.width, area);
 }
 
 void PictureBoxWindow::ApplyFont() {
@@ -161,7 +166,7 @@ void PictureBoxWindow::Print(const std::string& text, PixelPoint at) {
     GetTextMetricsW(dc, &metrics);
     const int slack = 2 + metrics.tmOverhang + metrics.tmAveCharWidth / 2;
     RECT drawn{at.x - slack, at.y, at.x + extent.cx + slack, at.y + extent.cy};
-    const RECT whole{0, 0, surface_.Size().width, surface_.Size().height};
+    const RECT whole = WholeOf(surface_.Size());
     if (!IntersectRect(&drawn, &drawn, &whole)) {
         return;
     }
@@ -200,11 +205,7 @@ void PictureBoxWindow::RememberShown(const RECT& area) {
     const RECT whole = WholeOf(surface_.Size());
     RECT copied;
     IntersectRect(&copied, &area, &whole);
-    for (int y = copied.top; y < copied.bottom; ++y) {
-        const auto row = static_cast<std::size_t>(y * whole.right);
-        std::copy(now.begin() + row + copied.left, now.begin() + row + copied.right,
-                  shown_.pixels.begin() + row + copied.left);
-    }
+    CopyArea(now, shown_.pixels, whole.right, copied);
 }
 
 DeviceContext PictureBoxWindow::hDC() {
@@ -236,11 +237,9 @@ LRESULT PictureBoxWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_PAINT:
             OnPaint();
             return 0;
-        case WM_PRINTCLIENT: {
-            const RECT whole{0, 0, surface_.Size().width, surface_.Size().height};
-            surface_.CopyTo(reinterpret_cast<HDC>(wParam), whole);
+        case WM_PRINTCLIENT:
+            surface_.CopyTo(reinterpret_cast<HDC>(wParam), WholeOf(surface_.Size()));
             return 0;
-        }
         case WM_ERASEBKGND:
             return 1;
         case WM_MOUSEMOVE: {
