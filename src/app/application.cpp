@@ -1,6 +1,8 @@
 #include "app/application.h"
 
+#include "launch/launch_target.h"
 #include "menu/form1.h"
+#include "menu/module1.h"
 #include "windows/form2.h"
 #include "windows/form3.h"
 
@@ -16,6 +18,30 @@ Application::~Application() = default;
 
 void Application::Start() {
     form1_->Show();
+}
+
+Form& Application::MainWindow() const {
+    return *form1_;
+}
+
+Form& Application::InformationWindow() const {
+    return *form2_;
+}
+
+Form& Application::ReaderNotice() const {
+    return *form3_;
+}
+
+const std::string& Application::ProgramFolder() const {
+    return form1_->settings.pfad;
+}
+
+void Application::SetMenuButtonsEnabled(bool enabled) {
+    startart::SetMenuButtonsEnabled(*form1_, enabled);
+}
+
+void Application::Launch(const std::string& target) {
+    LaunchTarget(*this, target);
 }
 
 }  // namespace startart

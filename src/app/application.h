@@ -1,14 +1,18 @@
 // The program as a whole: its three windows and the settings that all of them
 // read. The main window is the start object; Start loads and shows it.
+// The windows and the launcher meet only here: each asks the application for
+// what another provides, so none of them knows another's class.
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "config/settings.h"
 
 namespace startart {
 
 class Platform;
+class Form;
 class Form1;
 class Form2;
 class Form3;
@@ -26,9 +30,17 @@ class Application {
     void Start();
 
     Platform& GetPlatform() const { return platform_; }
-    Form1& MainWindow() const { return *form1_; }
-    Form2& InformationWindow() const { return *form2_; }
-    Form3& ReaderNotice() const { return *form3_; }
+    Form& MainWindow() const;
+    Form& InformationWindow() const;
+    Form& ReaderNotice() const;
+
+    // The program directory with its trailing backslash, once the main
+    // window has read its settings.
+    const std::string& ProgramFolder() const;
+    // Locks or unlocks the menu buttons.
+    void SetMenuButtonsEnabled(bool enabled);
+    // Opens a button's target.
+    void Launch(const std::string& target);
 
     // Filled by the main window's start-up, read by the launcher and the
     // secondary windows.

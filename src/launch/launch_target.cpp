@@ -2,15 +2,14 @@
 
 #include "app/application.h"
 #include "launch/module2.h"
-#include "launch/process_start.h"
-#include "menu/form1.h"
+#include "toolkit/form.h"
 #include "toolkit/platform.h"
-#include "windows/form3.h"
+#include "toolkit/start_or_report.h"
 
 namespace startart {
 namespace {
 
-constexpr const char* kWebMarker = "http://";
+constexpr const char* kWebMarkers[] = {"http://", "https://"};
 constexpr const char* kWritePrefix = "write ";
 constexpr const char* kExplorerPrefix = "explorer ";
 
@@ -45,48 +44,66 @@ std::string TargetExtension(const std::string& target) {
     return dot == std::string::npos ? target : target.substr(dot + 1);
 }
 
+TargetKind ClassifyTarget(const std::string& target) {
+    const std::string extension = TargetExtension(target);
+    if (extension == "exe") {
+        return TargetKind::kProgram;
+    }
+    if (extension == "rtf") {
+        return TargetKind::kRichText;
+    }
+    if (extension == "ini") {
+        return TargetKind::kIniFile;
+    }
+    if (extension == "pdf") {
+        return TargetKind::kPdfDocument;
+    }
+    for (const char* marker : kWebMarkers) {
+        if (target.starts_with(marker)) {
+            return TargetKind::kWebAddress;
+        }
+    }
+    return TargetKind::kNotRecognised;
+}
+
 void LaunchTarget(Application& app, const std::string& target) {
     Platform& platform = app.GetPlatform();
-    const std::string& directory = app.MainWindow().settings.pfad;
-    const std::string extension = TargetExtension(target);
+    const std::string& directory = app.ProgramFolder();
 
     std::string prefix;
-    bool recognised = false;
-    if (extension == "exe") {
-        recognised = true;
-    } else if (extension == "rtf") {
-        prefix = kWritePrefix;
-        recognised = true;
-    } else if (extension == "ini") {
-        prefix = "notepad ";
-        recognised = true;
-    } else if (extension == "pdf") {
-        RegistryAccess& registry = platform.Registry();
-        if (RegistryValueExists(registry, kClassesRoot, kReaderKey, "")) {
+    switch (ClassifyTarget(target)) {
+        case TargetKind::kProgram:
+            StartOrReport(platform, target, ShowState::kNormal);
+            return;
+        case TargetKind::kWebAddress:
+            StartOrReport(platform, kExplorerPrefix + target, ShowState::kNormal);
+            return;
+        case TargetKind::kRichText:
+            prefix = kWritePrefix;
+            break;
+        case TargetKind::kIniFile:
+            prefix = "notepad ";
+            break;
+        case TargetKind::kPdfDocument: {
+            RegistryAccess& registry = platform.Registry();
+            if (!RegistryValueExists(registry, kClassesRoot, kReaderKey, "")) {
+                if (!app.reader.setup.empty()) {
+                    app.ReaderNotice().Show();
+                } else {
+                    MsgBox(platform, MissingReaderMessage());
+                }
+                return;
+            }
             // Kept with its quotes: a reader path with spaces must stay one
             // quoted program name, or the system tries its first word.
             prefix = ReadRegistryValue(registry, kClassesRoot, kReaderKey, "") + " ";
-            recognised = true;
-        } else if (!app.reader.setup.empty()) {
-            app.ReaderNotice().Show();
-            return;
-        } else {
-            MsgBox(platform, MissingReaderMessage());
-            return;
+            break;
         }
-    } else if (target.compare(0, 7, kWebMarker) == 0) {
-        prefix = kExplorerPrefix;
-        recognised = true;
+        case TargetKind::kNotRecognised:
+            MsgBox(platform, NotRecognisedMessage(directory, target));
+            return;
     }
 
-    if (!recognised) {
-        MsgBox(platform, NotRecognisedMessage(directory, target));
-        return;
-    }
-    if (prefix.empty() || prefix == kExplorerPrefix) {
-        StartOrReport(platform, prefix + target, ShowState::kNormal);
-        return;
-    }
     const std::string document = directory + target;
     const std::string commandLine = prefix + "\"" + document + "\"";
     if (prefix == kWritePrefix) {

@@ -15,6 +15,12 @@ inline constexpr const char* kReaderKey = "Software\\Adobe\\Acrobat\\Exe";
 // no dot.
 std::string TargetExtension(const std::string& target);
 
+enum class TargetKind { kProgram, kRichText, kIniFile, kPdfDocument, kWebAddress, kNotRecognised };
+
+// By the extension, exactly as written ("exe", "rtf", "ini", "pdf"), and only
+// then by the start of a web address ("http://" or "https://").
+TargetKind ClassifyTarget(const std::string& target);
+
 void LaunchTarget(Application& app, const std::string& target);
 
 }  // namespace startart

@@ -3,7 +3,6 @@
 // and must not redraw the column each time.
 #include "app/application.h"
 #include "basic/program_end.h"
-#include "launch/launch_target.h"
 #include "menu/form1.h"
 
 namespace startart {
@@ -62,7 +61,7 @@ void Form1::Picture1Click(int index) {
     const bool visible = Picture1(index).Visible();
     const std::string target = Entry(index).anw;
     if (target != "Ende" && visible) {
-        LaunchTarget(app_, target);
+        app_.Launch(target);
     } else {
         EndProgram();
     }

@@ -7,9 +7,8 @@
 #include "basic/runtime_error.h"
 #include "config/read_settings_file.h"
 #include "forms/form_definitions.h"
-#include "menu/window_height.h"
+#include "menu/window_size.h"
 #include "toolkit/platform.h"
-#include "windows/form2.h"
 
 namespace startart {
 namespace {
@@ -61,7 +60,7 @@ void Form1::FormLoad() {
     SetIcon(platform.LoadPicture(settings.pfad + settings.icon));
     SetHeight(windowHeight);
     // Four thirds of the height as the window holds it, not as computed.
-    SetWidth(static_cast<Single>((1 / 0.75) * Height()));
+    SetWidth(MainWindowWidth(Height()));
     SetLeft((screen.Width() - Width()) / 2);
     SetTop((screen.Height() - Height()) / 2);
 

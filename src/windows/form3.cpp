@@ -2,7 +2,7 @@
 
 #include "app/application.h"
 #include "forms/form_definitions.h"
-#include "launch/process_start.h"
+#include "toolkit/start_or_report.h"
 
 namespace startart {
 

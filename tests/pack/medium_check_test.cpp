@@ -69,7 +69,7 @@ TEST_F(MediumCheckTest, SettingsThatDoNotDecodeStopTheCheck) {
 TEST_F(MediumCheckTest, TargetsOfVisibleButtonsMustExistAndBeKnown) {
     const std::string known =
         "; es öffnet Dateien auf .exe, .rtf, .ini und .pdf (klein geschrieben), Adressen mit "
-        "http:// und 'Ende'";
+        "http:// oder https:// und 'Ende'";
     medium.Write("Katalog.PDF", "%PDF-1.4");
     medium.Write("mappe.pdf/inhalt.txt", "");
     settings.buttons[0].anw = "dokumente\\preise.pdf";

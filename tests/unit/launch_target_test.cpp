@@ -74,6 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Launch,
                                                       "explorer http://www.velmo.de/index.html"},
                                            TargetCase{"http://www.velmo.de/", "explorer http://www.velmo.de/"},
                                            TargetCase{"http://www.velmo.de", "explorer http://www.velmo.de"},
+                                           TargetCase{"https://www.velmo.de/", "explorer https://www.velmo.de/"},
                                            // The extension decides before the web address does.
                                            TargetCase{"http://www.velmo.de/x.pdf",
                                                       "C:\\rd.exe /s \"D:\\medium\\http://www.velmo.de/x.pdf\""},
@@ -85,6 +86,7 @@ INSTANTIATE_TEST_SUITE_P(Launch,
                                            TargetCase{"sub.dir\\readme", ""},
                                            TargetCase{"HTTP://WWW.VELMO.DE", ""},
                                            TargetCase{"http:/", ""},
+                                           TargetCase{"HTTPS://WWW.VELMO.DE", ""},
                                            TargetCase{"", ""}));
 
 TEST(Launch, ADocumentOnADriveRootGetsNoSecondBackslash) {

@@ -59,9 +59,9 @@ struct Menu {
         platform.Barrier().Run([&] { form3().Show(); });
     }
 
-    Form1& form1() { return app->MainWindow(); }
-    Form2& form2() { return app->InformationWindow(); }
-    Form3& form3() { return app->ReaderNotice(); }
+    Form1& form1() { return static_cast<Form1&>(app->MainWindow()); }
+    Form2& form2() { return static_cast<Form2&>(app->InformationWindow()); }
+    Form3& form3() { return static_cast<Form3&>(app->ReaderNotice()); }
     PictureBox& face(int i) { return form1().Picture1(i); }
     PictureBox& frame(int i) { return form1().Picture2(i); }
     HeadlessPictureBoxPeer& FacePeer(int i) { return HeadlessPlatform::PeerOf(face(i)); }

@@ -203,7 +203,7 @@ TEST(MainWindow, ClickOnTheTitlePictureOpensTheInformationWindowFromItsDefinitio
     const HWND main = MainHwnd(menu);
     ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(main); }));
     menu.Click(main, 100, 100);
-    Form2& form2 = menu.App().InformationWindow();
+    Form2& form2 = menu.InformationWindow();
     ASSERT_TRUE(menu.PumpUntil([&] { return form2.Loaded() && IsWindowVisible(WindowOf(&form2)); }));
     const HWND window = WindowOf(&form2);
 
@@ -235,7 +235,7 @@ TEST(MainWindow, ClickOnTheTitlePictureOpensTheInformationWindowFromItsDefinitio
 
 TEST(MainWindow, ClosingTheInformationWindowUnlocksTheButtonsAndLeavesNoWindow) {
     RunningMenu menu(MediumSettings());
-    Form2& form2 = menu.App().InformationWindow();
+    Form2& form2 = menu.InformationWindow();
     ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(MainHwnd(menu)); }));
     menu.Platform().Barrier().Run([&] { form2.Show(); });
     ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(WindowOf(&form2)); }));
@@ -247,7 +247,7 @@ TEST(MainWindow, ClosingTheInformationWindowUnlocksTheButtonsAndLeavesNoWindow) 
 
 TEST(MainWindow, AnOpenInformationWindowTakesTheActivationBackFromTheMainWindow) {
     RunningMenu menu(MediumSettings());
-    Form2& form2 = menu.App().InformationWindow();
+    Form2& form2 = menu.InformationWindow();
     const HWND main = MainHwnd(menu);
     ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(main); }));
     menu.Platform().Barrier().Run([&] { form2.Show(); });
@@ -267,7 +267,7 @@ TEST(MainWindow, DisabledFacesKeepTheHighlightAndTheBackgroundClearsIt) {
     menu.PointAt(frame3, 10, 10);
     ASSERT_EQ(form1.lastHover, 3);
 
-    menu.Platform().Barrier().Run([&] { menu.App().InformationWindow().Show(); });
+    menu.Platform().Barrier().Run([&] { menu.InformationWindow().Show(); });
     menu.PumpFor(std::chrono::milliseconds(200));
     menu.PointAt(frame3, 20, 12);
     menu.PointAt(frame5, 10, 10);

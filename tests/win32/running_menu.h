@@ -19,6 +19,8 @@
 #include "menu/form1.h"
 #include "test_files.h"
 #include "win32_platform.h"
+#include "windows/form2.h"
+#include "windows/form3.h"
 
 namespace startart::win32::testing {
 
@@ -77,7 +79,9 @@ class RunningMenu {
     void ClickWithMouse(HWND window, int x, int y);
 
     const TempFolder& Medium() const { return folder_; }
-    Form1& MainWindow() const { return app_.MainWindow(); }
+    Form1& MainWindow() const { return static_cast<Form1&>(app_.MainWindow()); }
+    Form2& InformationWindow() const { return static_cast<Form2&>(app_.InformationWindow()); }
+    Form3& ReaderNotice() const { return static_cast<Form3&>(app_.ReaderNotice()); }
     Application& App() { return app_; }
     RecordingPlatform& Platform() { return platform_; }
     // The status given to Quit, once the program has ended.

@@ -45,8 +45,8 @@ class SecondaryWindowTest : public ::testing::Test {
     void SetUp() override { testing::ClearStandInLogs(); }
 
     HWND Main() const { return WindowOf(&menu_.MainWindow()); }
-    Form2& Information() { return menu_.App().InformationWindow(); }
-    Form3& Notice() { return menu_.App().ReaderNotice(); }
+    Form2& Information() { return menu_.InformationWindow(); }
+    Form3& Notice() { return menu_.ReaderNotice(); }
 
     // Every button of the column is a PDF document, and no reader is
     // registered in the test prefix.

@@ -9,7 +9,7 @@
 #include "config/read_settings_file.h"
 #include "config/record_codec.h"
 #include "launch/launch_target.h"
-#include "menu/window_height.h"
+#include "menu/window_size.h"
 #include "pack/file_io.h"
 #include "pack/medium_files.h"
 #include "pack/picture_header.h"
@@ -140,27 +140,30 @@ class MediumCheck {
     }
 
     // A button without a label is hidden and cannot be clicked, so its target
-    // does not matter. The menu opens programs, rich-text, ini and PDF files
-    // by their extension (exactly as written, in small letters), then web
-    // addresses; "Ende" closes it.
+    // does not matter. "Ende" closes the menu.
     void CheckTarget(int index, const ButtonEntry& entry) {
         if (entry.button.empty() || entry.anw == "Ende") {
             return;
         }
         const std::string where = "Knopf " + std::to_string(index) + " ('" + entry.button + "')";
-        const std::string extension = TargetExtension(entry.anw);
-        if (extension == "exe" || extension == "rtf" || extension == "ini" || extension == "pdf") {
-            if (!FindOnMedium(medium_, entry.anw)) {
-                Report(where + ": Ziel '" + entry.anw + "' fehlt auf dem Medium");
-            }
-            return;
+        switch (ClassifyTarget(entry.anw)) {
+            case TargetKind::kProgram:
+            case TargetKind::kRichText:
+            case TargetKind::kIniFile:
+            case TargetKind::kPdfDocument:
+                if (!FindOnMedium(medium_, entry.anw)) {
+                    Report(where + ": Ziel '" + entry.anw + "' fehlt auf dem Medium");
+                }
+                return;
+            case TargetKind::kWebAddress:
+                return;
+            case TargetKind::kNotRecognised:
+                Report(where +
+                       (entry.anw.empty() ? " hat kein Ziel" : ": Ziel '" + entry.anw + "' kennt das Menü nicht") +
+                       "; es öffnet Dateien auf .exe, .rtf, .ini und .pdf (klein geschrieben), Adressen mit http:// "
+                       "oder https:// und 'Ende'");
+                return;
         }
-        if (entry.anw.starts_with("http://")) {
-            return;
-        }
-        Report(where + (entry.anw.empty() ? " hat kein Ziel" : ": Ziel '" + entry.anw + "' kennt das Menü nicht") +
-               "; es öffnet Dateien auf .exe, .rtf, .ini und .pdf (klein geschrieben), Adressen mit http:// und "
-               "'Ende'");
     }
 
     const std::filesystem::path& medium_;

@@ -1,4 +1,4 @@
-#include "menu/window_height.h"
+#include "menu/window_size.h"
 
 namespace startart {
 
@@ -11,6 +11,10 @@ Int16 MainWindowHeight(const MenuSettings& settings, Single twipsPerPixelY) {
         static_cast<Single>(g) + kFrameHeight;
     const Int16 windowHeight = ToInt16(height);
     return windowHeight < kMinimumWindowHeight ? kMinimumWindowHeight : windowHeight;
+}
+
+Single MainWindowWidth(Single heightTwips) {
+    return static_cast<Single>((1 / 0.75) * heightTwips);
 }
 
 }  // namespace startart

@@ -1,5 +1,6 @@
-// The main window's height, from the number and height of the buttons: room
-// for every button and the gaps around them, at least 7200 twips.
+// The main window's size: its height from the number and height of the
+// buttons, room for every button and the gaps around them, at least 7200
+// twips; its width four thirds of that.
 #pragma once
 
 #include "basic/int16.h"
@@ -14,5 +15,8 @@ inline constexpr Single kFrameHeight = 345;
 // In twips, of the outer window. Raises the overflow error when the gaps or
 // the height leave the 16-bit range.
 Int16 MainWindowHeight(const MenuSettings& settings, Single twipsPerPixelY);
+
+// In twips, of the outer window, from the height the window holds.
+Single MainWindowWidth(Single heightTwips);
 
 }  // namespace startart

@@ -1,4 +1,4 @@
-#include "launch/process_start.h"
+#include "toolkit/start_or_report.h"
 
 namespace startart {
 
