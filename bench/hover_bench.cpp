@@ -3,7 +3,7 @@
 // 1. How long the repaint takes when the pointer moves onto another button:
 //    the pointer jumps (SetCursorPos) from button to button, and each move is
 //    timed from the jump, and from the dispatch of its WM_MOUSEMOVE to the
-//    face, until nothing is left to paint.
+//    window, until nothing is left to paint.
 // 2. How often the buttons repaint while the pointer moves about inside the
 //    highlighted one: 1,000 moves, each waited for until it has arrived.
 #include <windows.h>
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "clock.h"
+#include "form_layers.h"
 #include "observed_pump.h"
 #include "running_menu.h"
 #include "statistics.h"
@@ -22,6 +23,7 @@
 namespace startart::bench {
 namespace {
 
+using win32::RectInForm;
 using win32::WindowOf;
 using win32::testing::MediumSettings;
 using win32::testing::RunningMenu;
@@ -32,37 +34,32 @@ constexpr int kMovesInside = 1000;
 constexpr int kButtonInside = 7;
 constexpr double kTargetMs = 2;
 
+// The buttons, found where the menu's window shows them.
 struct Buttons {
-    std::vector<HWND> faces;
-    std::vector<HWND> frames;
+    HWND window;
+    std::vector<RECT> frames;
 
-    explicit Buttons(Form1& form) {
+    explicit Buttons(Form1& form) : window(WindowOf(&form)) {
         for (int i = 0; i < kButtons; ++i) {
-            faces.push_back(WindowOf(&form.Picture1(i)));
-            frames.push_back(WindowOf(&form.Picture2(i)));
+            frames.push_back(RectInForm(form.Picture2(i)));
         }
     }
-    std::vector<HWND> All() const {
-        std::vector<HWND> all = faces;
-        all.insert(all.end(), frames.begin(), frames.end());
-        return all;
-    }
+    const RECT& Frame(int button) const { return frames[static_cast<std::size_t>(button)]; }
     // A point of the frame of a button, on the screen, `x` and `y` pixels in.
     POINT OnScreen(int button, int x, int y) const {
-        POINT point{x, y};
-        ClientToScreen(frames[static_cast<std::size_t>(button)], &point);
+        POINT point{Frame(button).left + x, Frame(button).top + y};
+        ClientToScreen(window, &point);
         return point;
     }
     POINT Centre(int button) const {
-        RECT client;
-        GetClientRect(frames[static_cast<std::size_t>(button)], &client);
-        return OnScreen(button, client.right / 2, client.bottom / 2);
+        const RECT& frame = Frame(button);
+        return OnScreen(button, (frame.right - frame.left) / 2, (frame.bottom - frame.top) / 2);
     }
-    // The pointer put at a screen point, and the move it makes as the face
-    // of `button` gets it, in the face's client coordinates.
-    POINT PointAt(int button, POINT screen) const {
+    // The pointer put at a screen point, and the move it makes as the window
+    // gets it, in its client coordinates.
+    POINT PointAt(POINT screen) const {
         SetCursorPos(screen.x, screen.y);
-        ScreenToClient(faces[static_cast<std::size_t>(button)], &screen);
+        ScreenToClient(window, &screen);
         return screen;
     }
 };
@@ -73,16 +70,15 @@ bool MeasureMovesOnto(const Buttons& buttons, Form1& form, ObservedPump& pump) {
     std::vector<double> fromJump;
     std::vector<double> fromDispatch;
     int failures = 0;
-    const int paintsBefore = pump.ButtonPaints();
+    const int paintsBefore = pump.Paints();
     // One round untimed, so that every timed move comes from another button.
     for (int move = -kButtons; move < kRounds * kButtons; ++move) {
         const int button = (move + kButtons) % kButtons;
         pump.Settle();
         const double jumped = Milliseconds();
-        const POINT point = buttons.PointAt(button, buttons.Centre(button));
-        const std::optional<ObservedPump::HandledMove> handled =
-            pump.UntilMoveHandled(buttons.faces[static_cast<std::size_t>(button)], point);
-        if (!handled || form.lastHover != button || pump.ButtonLeftToPaint()) {
+        const POINT point = buttons.PointAt(buttons.Centre(button));
+        const std::optional<ObservedPump::HandledMove> handled = pump.UntilMoveHandled(point);
+        if (!handled || form.lastHover != button || pump.LeftToPaint()) {
             ++failures;
         } else if (move >= 0) {
             fromJump.push_back(handled->settled - jumped);
@@ -105,8 +101,8 @@ bool MeasureMovesOnto(const Buttons& buttons, Form1& form, ObservedPump& pump) {
         dispatch.p95 < kTargetMs ? "met" : "NOT met");
     std::printf("  from SetCursorPos:                 median %s ms, 95th percentile %s ms, max %s ms\n",
                 Format(jump.median).c_str(), Format(jump.p95).c_str(), Format(jump.max).c_str());
-    std::printf("  WM_PAINTs to faces and frames: %.2f a move",
-                static_cast<double>(pump.ButtonPaints() - paintsBefore) / static_cast<double>(moves + kButtons));
+    std::printf("  WM_PAINTs: %.2f a move (target: 1)",
+                static_cast<double>(pump.Paints() - paintsBefore) / static_cast<double>(moves + kButtons));
     if (failures > 0) {
         std::printf("; %d moves went missing or were not painted", failures);
     }
@@ -118,32 +114,29 @@ bool MeasureMovesOnto(const Buttons& buttons, Form1& form, ObservedPump& pump) {
 // missing or the highlight moved.
 bool CountRepaintsInside(const Buttons& buttons, Form1& form, ObservedPump& pump) {
     const int button = kButtonInside;
-    const HWND face = buttons.faces[button];
     pump.Settle();
-    const bool highlighted = pump.UntilMoveHandled(face, buttons.PointAt(button, buttons.Centre(button))).has_value() &&
-                             form.lastHover == button;
+    const bool highlighted =
+        pump.UntilMoveHandled(buttons.PointAt(buttons.Centre(button))).has_value() && form.lastHover == button;
 
-    RECT client;
-    GetClientRect(buttons.frames[button], &client);
+    const RECT& frame = buttons.Frame(button);
     // Points one pixel in from the edge, row by row: each differs from the
     // one before, so that each is a move.
-    const int columns = client.right - 2;
-    const int rows = client.bottom - 2;
+    const int columns = frame.right - frame.left - 2;
+    const int rows = frame.bottom - frame.top - 2;
     int delivered = 0;
     int invalidatingMoves = 0;
-    const int paintsBefore = pump.ButtonPaints();
+    const int paintsBefore = pump.Paints();
     for (int move = 0; move < kMovesInside; ++move) {
-        const POINT screen = buttons.OnScreen(button, 1 + move % columns, 1 + move / columns % rows);
-        const POINT point = buttons.PointAt(button, screen);
-        const auto noteInvalidation = [&] { invalidatingMoves += pump.ButtonLeftToPaint() ? 1 : 0; };
-        delivered += pump.UntilMoveHandled(face, point, noteInvalidation).has_value() ? 1 : 0;
+        const POINT point = buttons.PointAt(buttons.OnScreen(button, 1 + move % columns, 1 + move / columns % rows));
+        const auto noteInvalidation = [&] { invalidatingMoves += pump.LeftToPaint() ? 1 : 0; };
+        delivered += pump.UntilMoveHandled(point, noteInvalidation).has_value() ? 1 : 0;
     }
-    const int repaints = pump.ButtonPaints() - paintsBefore;
+    const int repaints = pump.Paints() - paintsBefore;
     const bool complete = highlighted && delivered == kMovesInside && form.lastHover == button;
     std::printf("Pointer moves inside the highlighted button %d: %d moves, %d of them delivered%s\n", button,
                 kMovesInside, delivered, complete ? "" : ", the highlight did not hold");
-    std::printf("  WM_PAINTs to faces and frames: %d; moves that left a face or frame to repaint: %d (target: 0, %s)\n",
-                repaints, invalidatingMoves, repaints == 0 && invalidatingMoves == 0 ? "met" : "NOT met");
+    std::printf("  WM_PAINTs: %d; moves that left something to repaint: %d (target: 0, %s)\n", repaints,
+                invalidatingMoves, repaints == 0 && invalidatingMoves == 0 ? "met" : "NOT met");
     return complete;
 }
 
@@ -159,7 +152,7 @@ int Run() {
         return 1;
     }
     const Buttons buttons(form);
-    ObservedPump pump(buttons.All());
+    ObservedPump pump(buttons.window);
     const bool onto = MeasureMovesOnto(buttons, form, pump);
     const bool inside = CountRepaintsInside(buttons, form, pump);
     return onto && inside ? 0 : 1;

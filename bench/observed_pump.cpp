@@ -2,8 +2,6 @@
 
 #include <windowsx.h>
 
-#include <algorithm>
-
 #include "clock.h"
 
 namespace startart::bench {
@@ -19,11 +17,14 @@ bool IsMoveTo(const MSG& message, HWND window, POINT point) {
 }  // namespace
 
 bool ObservedPump::Next(MSG& message) {
-    if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        return false;
-    }
-    if (message.message == WM_PAINT && std::ranges::find(buttonWindows_, message.hwnd) != buttonWindows_.end()) {
-        ++buttonPaints_;
+    do {
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            return false;
+        }
+    } while (message.message == WM_MOUSEMOVE && message.hwnd == window_ && pointer_ &&
+             !IsMoveTo(message, window_, *pointer_));
+    if (message.message == WM_PAINT && message.hwnd == window_) {
+        ++paints_;
     }
     return true;
 }
@@ -33,15 +34,15 @@ void ObservedPump::Dispatch(const MSG& message) {
     DispatchMessageW(&message);
 }
 
-std::optional<ObservedPump::HandledMove> ObservedPump::UntilMoveHandled(HWND window,
-                                                                        POINT point,
+std::optional<ObservedPump::HandledMove> ObservedPump::UntilMoveHandled(POINT point,
                                                                         const std::function<void()>& afterMove) {
     const double deadline = Milliseconds() + kMoveTimeoutMs;
+    pointer_ = point;
     std::optional<double> dispatched;
     while (Milliseconds() < deadline) {
         MSG message;
         if (Next(message)) {
-            const bool awaited = !dispatched && IsMoveTo(message, window, point);
+            const bool awaited = !dispatched && IsMoveTo(message, window_, point);
             if (awaited) {
                 dispatched = Milliseconds();
             }
@@ -66,8 +67,8 @@ void ObservedPump::Settle() {
     }
 }
 
-bool ObservedPump::ButtonLeftToPaint() const {
-    return std::ranges::any_of(buttonWindows_, [](HWND window) { return GetUpdateRect(window, nullptr, FALSE); });
+bool ObservedPump::LeftToPaint() const {
+    return GetUpdateRect(window_, nullptr, FALSE);
 }
 
 }  // namespace startart::bench

@@ -1,19 +1,17 @@
 // The menu's message loop run by hand, watching what it handles: the pointer
-// move that is waited for, and the paints of the button windows.
+// move that is waited for, and the paints of the menu's window.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 #include <optional>
-#include <vector>
 
 namespace startart::bench {
 
 class ObservedPump {
   public:
-    // The faces and frames of the buttons.
-    explicit ObservedPump(std::vector<HWND> buttonWindows) : buttonWindows_(std::move(buttonWindows)) {}
+    explicit ObservedPump(HWND window) : window_(window) {}
 
     struct HandledMove {
         // Milliseconds on the performance counter: just before the move was
@@ -23,29 +21,31 @@ class ObservedPump {
         double settled = 0;
     };
     // Handles messages until the move of the pointer to `point` (in the
-    // client coordinates of `window`) has reached that window, then until
+    // window's client coordinates) has reached the window, then until
     // nothing is left waiting. `afterMove` runs right after the move was
     // dispatched. Nothing when the move did not come within a second.
-    std::optional<HandledMove> UntilMoveHandled(HWND window,
-                                                POINT point,
-                                                const std::function<void()>& afterMove = nullptr);
+    std::optional<HandledMove> UntilMoveHandled(POINT point, const std::function<void()>& afterMove = nullptr);
     // Handles messages until nothing is left waiting.
     void Settle();
 
-    // WM_PAINTs dispatched to a button window so far.
-    int ButtonPaints() const { return buttonPaints_; }
-    // Whether a button window has anything to paint.
-    bool ButtonLeftToPaint() const;
+    // WM_PAINTs dispatched to the window so far.
+    int Paints() const { return paints_; }
+    // Whether the window has anything to paint.
+    bool LeftToPaint() const;
 
   private:
-    // Takes the next message, noting a paint of a button window; false when
+    // Takes the next message, noting a paint of the window; false when
     // none was waiting, which means that no window of this thread has
-    // anything left to paint either.
+    // anything left to paint either. Under Wine each jump of the pointer is
+    // reported once more when the next jump is made, so that the pointer
+    // seems to jump back for a moment, as no hand moves it: a move to
+    // another point than the last one awaited is dropped.
     bool Next(MSG& message);
     static void Dispatch(const MSG& message);
 
-    std::vector<HWND> buttonWindows_;
-    int buttonPaints_ = 0;
+    HWND window_;
+    std::optional<POINT> pointer_;
+    int paints_ = 0;
 };
 
 }  // namespace startart::bench

@@ -60,7 +60,10 @@ class LauncherTest : public ::testing::Test {
   protected:
     void SetUp() override { testing::ClearStandInLogs(); }
 
-    void ClickButton(int index) { menu_.Click(WindowOf(&menu_.MainWindow().Picture1(index)), 5, 5); }
+    void ClickButton(int index) {
+        const RECT button = menu_.ButtonRect(index);
+        menu_.Click(WindowOf(&menu_.MainWindow()), button.left + 5, button.top + 5);
+    }
 
     std::filesystem::path programLog_;
     RunningMenu menu_{LaunchSettings(), [this](const testing::TempFolder& medium) {
@@ -106,7 +109,8 @@ TEST_F(LauncherTest, AProgramThatCannotStartIsReportedAndTheMenuGoesOn) {
     const HWND main = WindowOf(&menu_.MainWindow());
     EXPECT_FALSE(menu_.ExitStatus());
     EXPECT_TRUE(IsWindowVisible(main));
-    menu_.PointAt(WindowOf(&menu_.MainWindow().Picture1(2)), 5, 5);
+    const RECT button = menu_.ButtonRect(2);
+    menu_.PointAt(main, button.left + 5, button.top + 5);
     EXPECT_TRUE(menu_.PumpUntil([this] { return menu_.MainWindow().lastHover == 2; }));
     ClickButton(3);
     EXPECT_EQ(RecordedLines(programLog_, 1), "programme\\rec.exe\t1\n");

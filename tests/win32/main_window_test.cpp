@@ -1,6 +1,8 @@
 // The main window on real windows: its frame, size and place for several
 // settings, its caption, the stretched title picture and the background, the
-// button faces under the pointer, and the information window it opens.
+// button faces under the pointer, and the information window it opens. The
+// buttons have no windows of their own: they are found where the window
+// shows them, and reached with the pointer.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -17,7 +19,6 @@ namespace {
 using testing::ClientPixels;
 using testing::MediumSettings;
 using testing::NearlyEqual;
-using testing::RectInForm;
 using testing::RunningMenu;
 using testing::SimilarColour;
 
@@ -133,13 +134,13 @@ TEST(MainWindow, FacesShowTheNormalCellAndTheHighlightedOneUnderThePointer) {
     RunningMenu menu(MediumSettings());
     const HWND form = MainHwnd(menu);
     ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(form); }));
-    const HWND face2 = WindowOf(&menu.MainWindow().Picture1(2));
-    PostMessageW(face2, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    const RECT button2 = menu.ButtonRect(2);
+    PostMessageW(form, WM_MOUSEMOVE, 0, MAKELPARAM(button2.left + 5, button2.top + 5));
     ASSERT_TRUE(menu.PumpUntil([&] { return menu.MainWindow().lastHover == 2; }));
 
     const ClientPixels pixels(form);
     for (int i = 0; i < 4; ++i) {
-        const RECT frame = RectInForm(WindowOf(&menu.MainWindow().Picture2(i)), form);
+        const RECT frame = menu.ButtonRect(i);
         EXPECT_PRED2(NearlyEqual, pixels.At(frame.right - 4, frame.top + 3), testing::kButtonRows[i == 2 ? 1 : 0])
             << "button " << i;
     }
@@ -147,9 +148,8 @@ TEST(MainWindow, FacesShowTheNormalCellAndTheHighlightedOneUnderThePointer) {
 
 // The ink of the label of button 0: columns and rows of the label colour.
 RECT LabelInk(RunningMenu& menu) {
-    const HWND form = MainHwnd(menu);
-    const RECT frame = RectInForm(WindowOf(&menu.MainWindow().Picture2(0)), form);
-    const ClientPixels pixels(form);
+    const RECT frame = menu.ButtonRect(0);
+    const ClientPixels pixels(MainHwnd(menu));
     RECT ink{frame.right, frame.bottom, frame.left, frame.top};
     for (int y = frame.top; y < frame.bottom; ++y) {
         for (int x = frame.left; x < frame.right; ++x) {
@@ -198,6 +198,37 @@ TEST(MainWindow, TheTimerTicksOnceAndStops) {
     EXPECT_TRUE(menu.PumpUntil([&] { return !menu.MainWindow().Timer1.Enabled(); }));
 }
 
+// The button the left button went down on has the pointer until it goes up,
+// and clicks only when it goes up on that button; a double click is one
+// click. A target of no known kind shows one message per click.
+TEST(MainWindow, APressedButtonHoldsThePointerAndADoubleClickClicksOnce) {
+    SettingsFile settings = MediumSettings();
+    settings.buttons[1].anw = "kein.ziel";
+    RunningMenu menu(settings);
+    Form1& form1 = menu.MainWindow();
+    const HWND main = MainHwnd(menu);
+    ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(main) && !form1.Timer1.Enabled(); }));
+    const RECT one = menu.ButtonRect(1);
+    const RECT two = menu.ButtonRect(2);
+    const auto post = [&](UINT message, int x, int y) {
+        PostMessageW(main, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
+        menu.PumpFor(std::chrono::milliseconds(50));
+    };
+
+    post(WM_LBUTTONDOWN, one.left + 5, one.top + 5);
+    post(WM_MOUSEMOVE, two.left + 5, two.top + 5);
+    post(WM_MOUSEMOVE, one.left - 3, one.top);
+    EXPECT_EQ(form1.lastHover, 1);
+    post(WM_LBUTTONUP, 100, 100);
+    EXPECT_TRUE(menu.Platform().messages.empty());
+
+    for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+        post(message, one.left + 5, one.top + 5);
+    }
+    EXPECT_EQ(menu.Platform().messages.size(), 1u);
+    EXPECT_FALSE(menu.InformationWindow().Loaded());
+}
+
 TEST(MainWindow, ClickOnTheTitlePictureOpensTheInformationWindowFromItsDefinition) {
     RunningMenu menu(MediumSettings());
     const HWND main = MainHwnd(menu);
@@ -229,7 +260,7 @@ TEST(MainWindow, ClickOnTheTitlePictureOpensTheInformationWindowFromItsDefinitio
     EXPECT_EQ(font.lfHeight, -13);
     EXPECT_TRUE(menu.PumpUntil([&] { return GetFocus() == verlassen; }));
 
-    EXPECT_FALSE(IsWindowEnabled(WindowOf(&menu.MainWindow().Picture1(0))));
+    EXPECT_EQ(menu.ButtonsTakingTheHighlight(), 0);
     EXPECT_EQ(form2.Label1.Caption(), "\r\n(c) 2026 Velmo\r\n\r\nVelmo GmbH\r\nHauptstr. 1\r\n12345 Musterstadt");
 }
 
@@ -242,7 +273,7 @@ TEST(MainWindow, ClosingTheInformationWindowUnlocksTheButtonsAndLeavesNoWindow) 
     PostMessageW(WindowOf(&form2), WM_CLOSE, 0, 0);
     ASSERT_TRUE(menu.PumpUntil([&] { return !form2.Loaded(); }));
     EXPECT_EQ(testing::VisibleWindowsOfThisThread(), 1);
-    EXPECT_TRUE(IsWindowEnabled(WindowOf(&menu.MainWindow().Picture1(0))));
+    EXPECT_EQ(menu.ButtonsTakingTheHighlight(), menu.MainWindow().settings.anzahl);
 }
 
 TEST(MainWindow, AnOpenInformationWindowTakesTheActivationBackFromTheMainWindow) {
@@ -262,19 +293,18 @@ TEST(MainWindow, DisabledFacesKeepTheHighlightAndTheBackgroundClearsIt) {
     Form1& form1 = menu.MainWindow();
     const HWND main = MainHwnd(menu);
     ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(main) && !form1.Timer1.Enabled(); }));
-    const HWND frame3 = WindowOf(&form1.Picture2(3));
-    const HWND frame5 = WindowOf(&form1.Picture2(5));
-    menu.PointAt(frame3, 10, 10);
+    const RECT button3 = menu.ButtonRect(3);
+    const RECT button5 = menu.ButtonRect(5);
+    menu.PointAt(main, button3.left + 10, button3.top + 10);
     ASSERT_EQ(form1.lastHover, 3);
 
     menu.Platform().Barrier().Run([&] { menu.InformationWindow().Show(); });
     menu.PumpFor(std::chrono::milliseconds(200));
-    menu.PointAt(frame3, 20, 12);
-    menu.PointAt(frame5, 10, 10);
+    menu.PointAt(main, button3.left + 20, button3.top + 12);
+    menu.PointAt(main, button5.left + 10, button5.top + 10);
     EXPECT_EQ(form1.lastHover, 3);
 
-    const RECT frame = RectInForm(frame3, main);
-    menu.PointAt(main, frame.left - 3, frame.top);
+    menu.PointAt(main, button3.left - 3, button3.top);
     EXPECT_EQ(form1.lastHover, form1.noButton);
 }
 

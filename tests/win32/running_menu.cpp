@@ -3,8 +3,10 @@
 #include <cstdlib>
 
 #include "config/record_codec.h"
+#include "form_layers.h"
 #include "gdi.h"
 #include "sample_settings.h"
+#include "window.h"
 
 namespace startart::win32::testing {
 
@@ -92,11 +94,26 @@ void RunningMenu::ClickWithMouse(HWND window, int x, int y) {
     PumpFor(std::chrono::milliseconds(300));
 }
 
-RECT RectInForm(HWND child, HWND form) {
-    RECT rect;
-    GetWindowRect(child, &rect);
-    MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
+RECT RunningMenu::ButtonRect(int index) const {
+    return RectInForm(MainWindow().Picture2(index));
+}
+
+int RunningMenu::ButtonsTakingTheHighlight() {
+    Form1& form = MainWindow();
+    const HWND main = WindowOf(&form);
+    const auto move = [&](int x, int y) {
+        PostMessageW(main, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+        PumpFor(std::chrono::milliseconds(20));
+    };
+    int taking = 0;
+    for (int i = 0; i < form.settings.anzahl; ++i) {
+        const RECT button = ButtonRect(i);
+        // The background, just left of the column.
+        move(button.left - 3, button.top);
+        move(button.left + 5, button.top + 5);
+        taking += form.lastHover == i ? 1 : 0;
+    }
+    return taking;
 }
 
 namespace {

@@ -78,6 +78,12 @@ class RunningMenu {
     // the system activates windows and routes the buttons.
     void ClickWithMouse(HWND window, int x, int y);
 
+    // Where button i lies in the main window's client area: its frame.
+    RECT ButtonRect(int index) const;
+    // How many of the configured buttons take the highlight when a move of
+    // the pointer reaches them from the background.
+    int ButtonsTakingTheHighlight();
+
     const TempFolder& Medium() const { return folder_; }
     Form1& MainWindow() const { return static_cast<Form1&>(app_.MainWindow()); }
     Form2& InformationWindow() const { return static_cast<Form2&>(app_.InformationWindow()); }
@@ -94,9 +100,6 @@ class RunningMenu {
     Application app_;
     std::optional<int> exitStatus_;
 };
-
-// A rectangle of a child window in its form's client coordinates.
-RECT RectInForm(HWND child, HWND form);
 
 // Visible top-level windows of this thread.
 int VisibleWindowsOfThisThread();

@@ -51,21 +51,14 @@ class SecondaryWindowTest : public ::testing::Test {
     // Every button of the column is a PDF document, and no reader is
     // registered in the test prefix.
     bool OpenNotice() {
-        menu_.Click(WindowOf(&menu_.MainWindow().Picture1(0)), 5, 5);
+        const RECT button = menu_.ButtonRect(0);
+        menu_.Click(Main(), button.left + 5, button.top + 5);
         return menu_.PumpUntil([this] { return GetActiveWindow() == WindowOf(&Notice()); });
     }
     // The title picture stays enabled while the notice is open.
     bool OpenInformation() {
         menu_.Click(Main(), 100, 100);
         return menu_.PumpUntil([this] { return GetActiveWindow() == WindowOf(&Information()); });
-    }
-
-    int EnabledFaces() const {
-        int enabled = 0;
-        for (int i = 0; i < menu_.MainWindow().settings.anzahl; ++i) {
-            enabled += IsWindowEnabled(WindowOf(&menu_.MainWindow().Picture1(i))) ? 1 : 0;
-        }
-        return enabled;
     }
 
     std::filesystem::path setupLog_;
@@ -139,17 +132,17 @@ TEST_F(SecondaryWindowTest, EveryWayOfClosingUnloadsTheWindowAndUnlocksTheMenu) 
     for (const auto& way : ways) {
         SCOPED_TRACE(way.name);
         ASSERT_TRUE(OpenNotice());
-        EXPECT_EQ(EnabledFaces(), 0);
+        EXPECT_EQ(menu_.ButtonsTakingTheHighlight(), 0);
         way.close(WindowOf(&Notice()), WindowOf(&Notice().Command2));
         ASSERT_TRUE(menu_.PumpUntil([this] { return !Notice().Loaded(); }));
-        EXPECT_EQ(EnabledFaces(), faces);
+        EXPECT_EQ(menu_.ButtonsTakingTheHighlight(), faces);
 
         // The information window, alone, from the title picture.
         ASSERT_TRUE(OpenInformation());
-        EXPECT_EQ(EnabledFaces(), 0);
+        EXPECT_EQ(menu_.ButtonsTakingTheHighlight(), 0);
         way.close(WindowOf(&Information()), WindowOf(&Information().Command1));
         ASSERT_TRUE(menu_.PumpUntil([this] { return !Information().Loaded(); }));
-        EXPECT_EQ(EnabledFaces(), faces);
+        EXPECT_EQ(menu_.ButtonsTakingTheHighlight(), faces);
         EXPECT_EQ(testing::VisibleWindowsOfThisThread(), 1);
     }
 }
@@ -164,10 +157,10 @@ TEST_F(SecondaryWindowTest, TheMenuStaysLockedUntilTheLastWindowCloses) {
         Form& last = noticeFirst ? static_cast<Form&>(Information()) : Notice();
         PostMessageW(WindowOf(&first), WM_CLOSE, 0, 0);
         ASSERT_TRUE(menu_.PumpUntil([&] { return !first.Loaded(); }));
-        EXPECT_EQ(EnabledFaces(), 0);
+        EXPECT_EQ(menu_.ButtonsTakingTheHighlight(), 0);
         PostMessageW(WindowOf(&last), WM_CLOSE, 0, 0);
         ASSERT_TRUE(menu_.PumpUntil([&] { return !last.Loaded(); }));
-        EXPECT_EQ(EnabledFaces(), faces);
+        EXPECT_EQ(menu_.ButtonsTakingTheHighlight(), faces);
     }
 }
 
@@ -218,7 +211,7 @@ class ActivationTest : public SecondaryWindowTest {
     // A point of the menu's background, between the title picture and the
     // button column.
     POINT Background() const {
-        const RECT frame = testing::RectInForm(WindowOf(&menu_.MainWindow().Picture2(0)), Main());
+        const RECT frame = menu_.ButtonRect(0);
         return POINT{frame.left - 3, frame.top + 5};
     }
 

@@ -4,15 +4,19 @@
 
 #include <windowsx.h>
 
-#include <ranges>
+#include <cstddef>
+#include <new>
+#include <span>
+#include <vector>
 
 #include "command_button.h"
+#include "deferred_sync.h"
+#include "form_layers.h"
+#include "form_painted.h"
 #include "gdi.h"
-#include "surface.h"
 #include "text.h"
 #include "win32_picture.h"
 #include "win32_platform.h"
-#include "windowless_control.h"
 
 namespace startart::win32 {
 namespace {
@@ -32,7 +36,10 @@ FrameStyles StylesOf(FormBorderStyle border) {
 }
 
 FormWindow::FormWindow(Win32Platform& platform, ATOM windowClass, Form& form)
-    : Window(platform), platform_(platform), form_(form) {
+    : Window(platform), platform_(platform), form_(form), stale_(CreateRectRgn(0, 0, 0, 0)) {
+    if (!stale_) {
+        throw std::bad_alloc();
+    }
     const FormDefinition& definition = form.WindowDefinition();
     FrameStyles styles = StylesOf(definition.borderStyle);
     if (definition.showInTaskbar) {
@@ -52,7 +59,7 @@ void FormWindow::Update(Property changed) {
         }
         case Property::kVisible:
             if (form_.Visible()) {
-                SyncWaiting();
+                DeferredSync::SyncWaiting();
                 ShowWindow(Handle(), SW_SHOW);
                 UpdateWindow(Handle());
             } else {
@@ -68,9 +75,12 @@ void FormWindow::Update(Property changed) {
         case Property::kIcon:
             ApplyIcon();
             break;
-        case Property::kBackColor:
-            InvalidateRect(Handle(), nullptr, FALSE);
+        case Property::kBackColor: {
+            RECT client;
+            GetClientRect(Handle(), &client);
+            InvalidateArea(client);
             break;
+        }
         default:
             break;
     }
@@ -103,45 +113,72 @@ void FormWindow::StopTimer(Timer& timer) {
     }
 }
 
-void FormWindow::InvalidateArea(const PixelRect& area) {
-    const RECT rect = ToRect(area);
-    InvalidateRect(Handle(), &rect, FALSE);
+void FormWindow::InvalidateArea(const RECT& area) {
+    // A window already gone would make this the whole screen.
+    if (IsRectEmpty(&area) || !Handle()) {
+        return;
+    }
+    const UniqueRegion changed(CreateRectRgnIndirect(&area));
+    CombineRgn(stale_.get(), stale_.get(), changed.get(), RGN_OR);
+    InvalidateRect(Handle(), &area, FALSE);
+}
+
+void FormWindow::PaintStaleArea() {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const PixelSize size{client.right, client.bottom};
+    if (backBuffer_.Size() != size) {
+        backBuffer_.Resize(size);
+        SetRectRgn(stale_.get(), 0, 0, size.width, size.height);
+    }
+    const DWORD bytes = GetRegionData(stale_.get(), 0, nullptr);
+    if (bytes == 0) {
+        return;
+    }
+    std::vector<std::byte> data(bytes);
+    auto* region = reinterpret_cast<RGNDATA*>(data.data());
+    GetRegionData(stale_.get(), bytes, region);
+    SetRectRgn(stale_.get(), 0, 0, 0, 0);
+    const HDC canvas = backBuffer_.Dc();
+    const UniqueBrush background(CreateSolidBrush(ToColorRef(form_.BackColor())));
+    const std::vector<const Control*> order = PaintOrder(form_);
+    const std::span<const RECT> areas(reinterpret_cast<const RECT*>(region->Buffer), region->rdh.nCount);
+    // Rectangle by rectangle: two buttons far apart repaint the two, not
+    // everything between them.
+    for (const RECT& area : areas) {
+        const int saved = SaveDC(canvas);
+        IntersectClipRect(canvas, area.left, area.top, area.right, area.bottom);
+        FillRect(canvas, &area, background.get());
+        for (const Control* control : order) {
+            auto* painted = dynamic_cast<FormPainted*>(control->Peer());
+            const RECT shown = ShownArea(*control);
+            RECT overlap;
+            if (painted && IntersectRect(&overlap, &shown, &area)) {
+                painted->Paint(canvas, overlap);
+            }
+        }
+        RestoreDC(canvas, saved);
+    }
 }
 
 void FormWindow::OnPaint() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(Handle(), &paint);
+    PaintStaleArea();
+    // The system clips the copy to what is invalid.
     const RECT& area = paint.rcPaint;
-    const PixelSize size{area.right - area.left, area.bottom - area.top};
-    if (size.width > 0 && size.height > 0) {
-        // Drawn off screen and copied in one go: the background never shows
-        // alone where the picture is about to be.
-        Surface buffer;
-        buffer.Resize(size);
-        const HDC canvas = buffer.Dc();
-        SetViewportOrgEx(canvas, -area.left, -area.top, nullptr);
-        const UniqueBrush background(CreateSolidBrush(ToColorRef(form_.BackColor())));
-        FillRect(canvas, &area, background.get());
-        // Back to front, so the control listed first ends up on top.
-        for (const auto& control : form_.Controls() | std::views::reverse) {
-            auto* windowless = dynamic_cast<WindowlessControl*>(control->Peer());
-            if (windowless && control->Visible()) {
-                windowless->Paint(canvas, form_.BackColor());
-            }
-        }
-        SetViewportOrgEx(canvas, 0, 0, nullptr);
-        BitBlt(dc, area.left, area.top, size.width, size.height, canvas, 0, 0, SRCCOPY);
-    }
+    backBuffer_.CopyTo(dc, area);
     EndPaint(Handle(), &paint);
 }
 
 Control& FormWindow::TargetAt(LPARAM lParam) const {
-    Control* control = form_.WindowlessControlAt(PixelPoint{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-    return control ? *control : form_;
+    return PointerTarget(form_, PixelPoint{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
 }
 
 void FormWindow::OnMouseMove(LPARAM lParam) {
-    Control& target = TargetAt(lParam);
+    // While the button is held, the control it went down on gets every move,
+    // wherever the pointer is.
+    Control& target = pressed_ ? *pressed_ : TargetAt(lParam);
     Raise([&target] { target.RaiseMouseMove(); });
 }
 
@@ -153,10 +190,17 @@ void FormWindow::OnButtonDown(LPARAM lParam) {
 void FormWindow::OnButtonUp(LPARAM lParam) {
     Control* pressed = std::exchange(pressed_, nullptr);
     ReleaseCapture();
-    RECT client;
-    GetClientRect(Handle(), &client);
-    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (pressed && PtInRect(&client, point) && &TargetAt(lParam) == pressed) {
+    if (!pressed) {
+        return;
+    }
+    // A click: released where the control lies, whatever covers it there.
+    RECT rect;
+    if (pressed == &form_) {
+        GetClientRect(Handle(), &rect);
+    } else {
+        rect = RectInForm(*pressed);
+    }
+    if (PtInRect(&rect, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
         Raise([pressed] { pressed->RaiseClick(); });
     }
 }

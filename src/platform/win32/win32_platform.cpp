@@ -6,7 +6,6 @@
 
 #include "command_button.h"
 #include "form_window.h"
-#include "picture_box_window.h"
 #include "process_start.h"
 #include "program_files.h"
 #include "surface.h"
@@ -14,12 +13,12 @@
 #include "timer_peer.h"
 #include "win32_picture.h"
 #include "windowless_control.h"
+#include "windowless_picture_box.h"
 
 namespace startart::win32 {
 namespace {
 
 constexpr const wchar_t* kFormClass = L"StartartForm";
-constexpr const wchar_t* kPictureBoxClass = L"StartartPictureBox";
 
 // The design-time icon drawn into pixels, for anything that asks the
 // picture for its pixels rather than for an icon.
@@ -38,12 +37,9 @@ PixelImage IconPixels(HICON icon, int edge) {
 
 }  // namespace
 
-Win32Platform::Win32Platform()
-    : formClass_(Window::RegisterWindowClass(GetModuleHandleW(nullptr), kFormClass)),
-      pictureBoxClass_(Window::RegisterWindowClass(GetModuleHandleW(nullptr), kPictureBoxClass)) {}
+Win32Platform::Win32Platform() : formClass_(Window::RegisterWindowClass(GetModuleHandleW(nullptr), kFormClass)) {}
 
 Win32Platform::~Win32Platform() {
-    UnregisterClassW(MAKEINTATOM(pictureBoxClass_), GetModuleHandleW(nullptr));
     UnregisterClassW(MAKEINTATOM(formClass_), GetModuleHandleW(nullptr));
 }
 
@@ -110,9 +106,7 @@ std::unique_ptr<FormPeer> Win32Platform::CreateFormPeer(Form& form) {
 }
 
 std::unique_ptr<PictureBoxPeer> Win32Platform::CreatePictureBoxPeer(PictureBox& box) {
-    const Control* container = box.Container();
-    const HWND parent = container ? WindowOf(container) : FormWindowFor(box).Handle();
-    return std::make_unique<PictureBoxWindow>(*this, pictureBoxClass_, box, parent);
+    return std::make_unique<WindowlessPictureBox>(FormWindowFor(box), box);
 }
 
 std::unique_ptr<ControlPeer> Win32Platform::CreateControlPeer(Control& control) {

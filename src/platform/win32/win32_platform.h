@@ -53,7 +53,6 @@ class Win32Platform : public Platform {
 
     ComApartment com_;
     ATOM formClass_;
-    ATOM pictureBoxClass_;
     WicDecoder decoder_;
     Win32Registry registry_;
     Picture designIcon_;

@@ -2,28 +2,15 @@
 // Needs: user32.
 #include "window.h"
 
-#include <algorithm>
 #include <stdexcept>
-#include <utility>
-#include <vector>
 
+#include "deferred_sync.h"
 #include "toolkit/control.h"
 #include "toolkit/platform.h"
 
 namespace startart::win32 {
-namespace {
-
-// The windows waiting for their Sync; the program's windows all live on one
-// thread.
-std::vector<Window*>& WaitingForSync() {
-    static std::vector<Window*> waiting;
-    return waiting;
-}
-
-}  // namespace
 
 Window::~Window() {
-    std::erase(WaitingForSync(), this);
     destroying_ = true;
     window_.reset();
 }
@@ -89,20 +76,7 @@ void Window::Raise(const std::function<void()>& handler) {
     if (!destroying_) {
         platform_.Barrier().Run(handler);
     }
-    SyncWaiting();
-}
-
-void Window::SyncWaiting() {
-    for (Window* window : std::exchange(WaitingForSync(), {})) {
-        window->Sync();
-    }
-}
-
-void Window::RequestSync() {
-    std::vector<Window*>& waiting = WaitingForSync();
-    if (std::ranges::find(waiting, this) == waiting.end()) {
-        waiting.push_back(this);
-    }
+    DeferredSync::SyncWaiting();
 }
 
 HWND WindowOf(const Control* control) {

@@ -2,6 +2,7 @@
 // Needs: user32, gdi32.
 #include "windowless_control.h"
 
+#include "form_layers.h"
 #include "form_window.h"
 #include "gdi.h"
 #include "text.h"
@@ -10,7 +11,7 @@
 namespace startart::win32 {
 
 WindowlessControl::WindowlessControl(FormWindow& form, Control& control)
-    : form_(form), control_(control), shown_(control.Bounds()) {
+    : form_(form), control_(control), shown_(ShownArea(control)) {
     form_.InvalidateArea(shown_);
 }
 
@@ -20,11 +21,11 @@ WindowlessControl::~WindowlessControl() {
 
 void WindowlessControl::Update(Property) {
     form_.InvalidateArea(shown_);
-    shown_ = control_.Bounds();
+    shown_ = ShownArea(control_);
     form_.InvalidateArea(shown_);
 }
 
-void ImagePeer::Paint(HDC dc, OleColor formBackColor) {
+void ImagePeer::Paint(HDC dc, const RECT&) {
     const Win32Picture* picture = PictureOf(image_.GetPicture());
     if (!picture) {
         return;
@@ -32,7 +33,7 @@ void ImagePeer::Paint(HDC dc, OleColor formBackColor) {
     const PixelRect bounds = image_.Bounds();
     const PixelSize size = image_.Stretch() ? PixelSize{bounds.width, bounds.height} : picture->Size();
     // Transparent parts show the form's background.
-    const Key key{picture, size, ToPixel(formBackColor)};
+    const Key key{picture, size, ToPixel(image_.Parent().BackColor())};
     if (key != cachedFor_) {
         const PixelImage& source = picture->Image();
         cached_ = Backdrop(size, key.background, size == source.size ? source : ScaledImage(source, size));
@@ -45,7 +46,7 @@ void ImagePeer::Paint(HDC dc, OleColor formBackColor) {
     RestoreDC(dc, saved);
 }
 
-void LabelPeer::Paint(HDC dc, OleColor) {
+void LabelPeer::Paint(HDC dc, const RECT&) {
     const Control& label = GetControl();
     RECT area = ToRect(label.Bounds());
     const UniqueBrush back(CreateSolidBrush(ToColorRef(label.BackColor())));

@@ -1,11 +1,11 @@
-// Peers of the controls that have no window of their own: the image and the
-// labels. Their form paints them, below its child windows; a change of one
-// repaints the area it covered and covers now.
+// Peers of the image and the labels. Their form paints them, below its
+// picture boxes; a change of one repaints the area it covered and covers now.
 // Needs: user32, gdi32.
 #pragma once
 
 #include <windows.h>
 
+#include "form_painted.h"
 #include "toolkit/control.h"
 #include "toolkit/peer.h"
 #include "toolkit/pixel_image.h"
@@ -14,14 +14,12 @@ namespace startart::win32 {
 
 class FormWindow;
 
-class WindowlessControl : public ControlPeer {
+class WindowlessControl : public ControlPeer, public FormPainted {
   public:
     WindowlessControl(FormWindow& form, Control& control);
     ~WindowlessControl() override;
 
     void Update(Property changed) override;
-    // Paints the control on the form's client area.
-    virtual void Paint(HDC dc, OleColor formBackColor) = 0;
 
   protected:
     Control& GetControl() const { return control_; }
@@ -29,7 +27,7 @@ class WindowlessControl : public ControlPeer {
   private:
     FormWindow& form_;
     Control& control_;
-    PixelRect shown_;
+    RECT shown_;
 };
 
 // The image: its picture at natural size, or stretched to the control with
@@ -38,7 +36,7 @@ class WindowlessControl : public ControlPeer {
 class ImagePeer : public WindowlessControl {
   public:
     ImagePeer(FormWindow& form, Image& image) : WindowlessControl(form, image), image_(image) {}
-    void Paint(HDC dc, OleColor formBackColor) override;
+    void Paint(HDC canvas, const RECT& area) override;
 
   private:
     struct Key {
@@ -59,7 +57,7 @@ class ImagePeer : public WindowlessControl {
 class LabelPeer : public WindowlessControl {
   public:
     LabelPeer(FormWindow& form, Label& label) : WindowlessControl(form, label) {}
-    void Paint(HDC dc, OleColor formBackColor) override;
+    void Paint(HDC canvas, const RECT& area) override;
 };
 
 }  // namespace startart::win32

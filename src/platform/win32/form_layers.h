@@ -1,0 +1,34 @@
+// Where the controls of a form lie on its client area, the order its one back
+// buffer is painted in, and the control that the pointer is over. Picture
+// boxes lie above the image and the labels, as child windows would; among
+// controls of one kind the one listed first lies in front; what a picture box
+// contains lies above it and shows only inside it. Command buttons are child
+// windows of their own and none of this concerns them.
+// Needs: gdi32 (rectangles).
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "toolkit/form.h"
+
+namespace startart::win32 {
+
+// The control's rectangle in its form's client area.
+RECT RectInForm(const Control& control);
+
+// The part of the client area where the control shows: its rectangle cut to
+// those of its containers; empty where it or a container is hidden.
+RECT ShownArea(const Control& control);
+
+// The controls the form paints, back to front.
+std::vector<const Control*> PaintOrder(const Form& form);
+
+// The control that pointer input at a point of the client area goes to: the
+// frontmost visible control there. A disabled picture box passes the input
+// on to its container, and at the top to what lies below it, as a disabled
+// child window passes it to its parent. The form itself where nothing is.
+Control& PointerTarget(Form& form, PixelPoint client);
+
+}  // namespace startart::win32

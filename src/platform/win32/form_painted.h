@@ -1,0 +1,20 @@
+// What a form paints into its back buffer: the peers of the controls that
+// have no window of their own.
+// Needs: <windows.h>.
+#pragma once
+
+#include <windows.h>
+
+namespace startart::win32 {
+
+class FormPainted {
+  public:
+    // Paints the control where it lies on the form's client area; `area`,
+    // which the canvas is clipped to, is all that needs painting.
+    virtual void Paint(HDC canvas, const RECT& area) = 0;
+
+  protected:
+    ~FormPainted() = default;
+};
+
+}  // namespace startart::win32
