@@ -2,6 +2,7 @@
 // Needs: user32.
 #include "window.h"
 
+#include <exception>
 #include <stdexcept>
 
 #include "deferred_sync.h"
@@ -64,6 +65,8 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     try {
         return self->OnMessage(message, wParam, lParam);
     } catch (...) {
+        const std::exception_ptr error = std::current_exception();
+        self->platform_.Barrier().Run([&error] { std::rethrow_exception(error); });
         return DefWindowProcW(window, message, wParam, lParam);
     }
 }
@@ -73,10 +76,12 @@ LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Window::Raise(const std::function<void()>& handler) {
+    // Taken first: the handler may unload the window, and this with it.
+    EventBarrier& barrier = platform_.Barrier();
     if (!destroying_) {
-        platform_.Barrier().Run(handler);
+        barrier.Run(handler);
     }
-    DeferredSync::SyncWaiting();
+    barrier.Run(&DeferredSync::SyncWaiting);
 }
 
 HWND WindowOf(const Control* control) {

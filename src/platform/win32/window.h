@@ -1,8 +1,10 @@
 // Base of the platform's own window class, the forms' windows. It keeps
 // `this` in the window from WM_NCCREATE on, hands every message to OnMessage
-// and lets no exception out of the window procedure. Events for the core go
-// through the event barrier, and none goes once the window is being
-// destroyed, so a peer that is going away never calls into its control.
+// and lets no exception out of the window procedure: one from the platform's
+// own code is the program's run-time error, reported and ended through the
+// event barrier like one from a handler. Events for the core go through the
+// barrier, and none goes once the window is being destroyed, so a peer that
+// is going away never calls into its control.
 // Needs: <windows.h>, the platform's event barrier.
 #pragma once
 
@@ -47,8 +49,8 @@ class Window : public HasWindow {
     void Create(DWORD exStyle, ATOM windowClass, const std::wstring& text, DWORD style, PixelRect rect, HWND parent);
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Runs core code for an event inside the event barrier, then shows what
-    // it changed (DeferredSync). The peer may be gone when this returns (a
-    // window can be unloaded from its own event).
+    // it changed (DeferredSync), inside the barrier too. The peer may be gone
+    // when this returns (a window can be unloaded from its own event).
     void Raise(const std::function<void()>& handler);
     Platform& GetPlatform() const { return platform_; }
 
