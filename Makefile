@@ -30,7 +30,7 @@ bench: packages
 	cmake --preset native
 	cmake --build --preset native --target startart-pack
 	cmake --preset win64
-	cmake --build --preset win64 --target startart empty-window startup-bench hover-bench
+	cmake --build --preset win64 --target startart empty-window picture-window startup-bench hover-bench
 	scripts/with-xvfb scripts/bench
 
 clean:

@@ -32,7 +32,8 @@ constexpr int kButtons = 15;
 constexpr int kRounds = 30;
 constexpr int kMovesInside = 1000;
 constexpr int kButtonInside = 7;
-constexpr double kTargetMs = 2;
+constexpr double kTargetMedianMs = 1;
+constexpr double kTargetP95Ms = 2;
 
 // The buttons, found where the menu's window shows them.
 struct Buttons {
@@ -95,10 +96,10 @@ bool MeasureMovesOnto(const Buttons& buttons, Form1& form, ObservedPump& pump) {
     const Summary dispatch = Summarize(fromDispatch);
     const Summary jump = Summarize(fromJump);
     std::printf(
-        "  from the dispatch of WM_MOUSEMOVE: median %s ms, 95th percentile %s ms, max %s ms (target: under "
-        "%.0f ms, %s)\n",
-        Format(dispatch.median).c_str(), Format(dispatch.p95).c_str(), Format(dispatch.max).c_str(), kTargetMs,
-        dispatch.p95 < kTargetMs ? "met" : "NOT met");
+        "  from the dispatch of WM_MOUSEMOVE: median %s ms, 95th percentile %s ms, max %s ms (target: median at "
+        "most %.0f ms, 95th percentile at most %.0f ms, %s)\n",
+        Format(dispatch.median).c_str(), Format(dispatch.p95).c_str(), Format(dispatch.max).c_str(), kTargetMedianMs,
+        kTargetP95Ms, dispatch.median <= kTargetMedianMs && dispatch.p95 <= kTargetP95Ms ? "met" : "NOT met");
     std::printf("  from SetCursorPos:                 median %s ms, 95th percentile %s ms, max %s ms\n",
                 Format(jump.median).c_str(), Format(jump.p95).c_str(), Format(jump.max).c_str());
     std::printf("  WM_PAINTs: %.2f a move (target: 1)",

@@ -54,9 +54,10 @@ bool ChildNeedsPainting(HWND window) {
 
 }  // namespace
 
-StartedProgram::StartedProgram(const std::filesystem::path& program) {
-    std::wstring commandLine = L"\"" + program.wstring() + L"\"";
-    const std::wstring folder = program.parent_path().wstring();
+StartedProgram::StartedProgram(const std::filesystem::path& program,
+                               const std::wstring& arguments,
+                               const std::filesystem::path& folder) {
+    std::wstring commandLine = L"\"" + program.wstring() + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
@@ -91,6 +92,15 @@ bool StartedProgram::Painted() const {
         }
     }
     return true;
+}
+
+SIZE StartedProgram::ClientSize() const {
+    const std::vector<HWND> windows = VisibleTopLevelWindows(id_);
+    RECT client{};
+    if (!windows.empty()) {
+        GetClientRect(windows.front(), &client);
+    }
+    return SIZE{client.right, client.bottom};
 }
 
 bool StartedProgram::Ended() const {

@@ -1,11 +1,12 @@
-// A program started for a start-up measurement, in its own folder as an
-// autostart starts it, and ended again when this goes: asked to close its
-// windows, and killed when it has not ended after a few seconds.
+// A program started for a start-up measurement, in the folder of its medium
+// as an autostart starts it, and ended again when this goes: asked to close
+// its windows, and killed when it has not ended after a few seconds.
 #pragma once
 
 #include <windows.h>
 
 #include <filesystem>
+#include <string>
 
 #include "handles.h"
 
@@ -14,7 +15,9 @@ namespace startart::bench {
 class StartedProgram {
   public:
     // Throws std::runtime_error when the program cannot be started.
-    explicit StartedProgram(const std::filesystem::path& program);
+    StartedProgram(const std::filesystem::path& program,
+                   const std::wstring& arguments,
+                   const std::filesystem::path& folder);
     ~StartedProgram();
     StartedProgram(const StartedProgram&) = delete;
     StartedProgram& operator=(const StartedProgram&) = delete;
@@ -24,6 +27,8 @@ class StartedProgram {
     // left to paint.
     bool Painted() const;
     bool Ended() const;
+    // The client area of the first window it shows, once it shows one.
+    SIZE ClientSize() const;
 
   private:
     win32::UniqueKernelHandle process_;
