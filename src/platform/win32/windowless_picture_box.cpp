@@ -3,6 +3,8 @@
 #include "windowless_picture_box.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "form_layers.h"
 #include "form_window.h"
@@ -47,12 +49,33 @@ RECT DifferingArea(const PixelImage& image, std::span<const std::uint32_t> pixel
     return differing.left < differing.right ? differing : RECT{};
 }
 
+// The backdrop of a box: shared by all boxes that show one picture on one
+// colour at one size, so that fifteen faces make it once.
+std::shared_ptr<const PixelImage> SharedBackdrop(PixelSize size, std::uint32_t background, const Picture& picture) {
+    struct Entry {
+        // Holds the picture, so that no other picture can take its place.
+        Picture picture;
+        PixelSize size;
+        std::uint32_t background;
+        std::weak_ptr<const PixelImage> backdrop;
+    };
+    static std::vector<Entry> entries;
+    std::erase_if(entries, [](const Entry& entry) { return entry.backdrop.expired(); });
+    for (const Entry& entry : entries) {
+        if (entry.picture == picture && entry.size == size && entry.background == background) {
+            return entry.backdrop.lock();
+        }
+    }
+    const Win32Picture* pixels = PictureOf(picture);
+    auto backdrop =
+        std::make_shared<const PixelImage>(Backdrop(size, background, pixels ? pixels->Image() : PixelImage{}));
+    entries.push_back(Entry{picture, size, background, backdrop});
+    return backdrop;
+}
+
 }  // namespace
 
-WindowlessPictureBox::WindowlessPictureBox(FormWindow& form, PictureBox& box) : form_(form), box_(box) {
-    RebuildBackdrop();
-    ApplyFont();
-}
+WindowlessPictureBox::WindowlessPictureBox(FormWindow& form, PictureBox& box) : form_(form), box_(box) {}
 
 WindowlessPictureBox::~WindowlessPictureBox() {
     form_.InvalidateArea(shownArea_);
@@ -61,8 +84,8 @@ WindowlessPictureBox::~WindowlessPictureBox() {
 void WindowlessPictureBox::Update(Property changed) {
     switch (changed) {
         case Property::kBounds:
-            if (SizeOf(box_.Bounds()) != surface_.Size()) {
-                RebuildBackdrop();
+            if (!surface_ || SizeOf(box_.Bounds()) != surface_->Size()) {
+                backdropStale_ = true;
             }
             RequestSync();
             break;
@@ -70,40 +93,54 @@ void WindowlessPictureBox::Update(Property changed) {
             RequestSync();
             break;
         case Property::kFont:
-            ApplyFont();
+            fontStale_ = true;
             break;
         case Property::kBackColor:
         case Property::kPicture:
-            RebuildBackdrop();
+            backdropStale_ = true;
+            RequestSync();
             break;
         default:
             break;
     }
 }
 
+Surface& WindowlessPictureBox::Canvas() {
+    if (!surface_) {
+        surface_.emplace();
+    }
+    if (std::exchange(backdropStale_, false)) {
+        RebuildBackdrop();
+    }
+    if (std::exchange(fontStale_, false)) {
+        UniqueFont font = CreateControlFont(box_.GetFont());
+        SelectObject(surface_->Dc(), font.get());
+        font_ = std::move(font);
+    }
+    return *surface_;
+}
+
 void WindowlessPictureBox::RebuildBackdrop() {
     const PixelSize size = SizeOf(box_.Bounds());
-    const Win32Picture* picture = PictureOf(box_.GetPicture());
-    backdrop_ = Backdrop(size, ToPixel(box_.BackColor()), picture ? picture->Image() : PixelImage{});
-    if (surface_.Size() != size) {
-        surface_.Resize(size);
+    backdrop_ = SharedBackdrop(size, ToPixel(box_.BackColor()), box_.GetPicture());
+    if (surface_->Size() != size) {
+        surface_->Resize(size);
     }
-    std::ranges::copy(backdrop_.pixels, surface_.Pixels().begin());
+    std::ranges::copy(backdrop_->pixels, surface_->Pixels().begin());
     dirty_ = RECT{};
     Touch(WholeOf(size));
 }
 
 void WindowlessPictureBox::RestoreBackdrop(const RECT& area) {
-    CopyArea(backdrop_.pixels, surface_.Pixels(), backdrop_.size.width, area);
-}
-
-void WindowlessPictureBox::ApplyFont() {
-    UniqueFont font = CreateControlFont(box_.GetFont());
-    SelectObject(surface_.Dc(), font.get());
-    font_ = std::move(font);
+    CopyArea(backdrop_->pixels, surface_->Pixels(), backdrop_->size.width, area);
 }
 
 void WindowlessPictureBox::Cls() {
+    // Without a surface there is no text to clear.
+    if (!surface_) {
+        return;
+    }
+    Canvas();
     if (IsRectEmpty(&dirty_)) {
         return;
     }
@@ -117,7 +154,8 @@ void WindowlessPictureBox::Print(const std::string& text, PixelPoint at) {
     if (wide.empty()) {
         return;
     }
-    const HDC dc = surface_.Dc();
+    Surface& surface = Canvas();
+    const HDC dc = surface.Dc();
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(box_.ForeColor()));
     SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
@@ -131,7 +169,7 @@ void WindowlessPictureBox::Print(const std::string& text, PixelPoint at) {
     GetTextMetricsW(dc, &metrics);
     const int slack = 2 + metrics.tmOverhang + metrics.tmAveCharWidth / 2;
     RECT drawn{at.x - slack, at.y, at.x + extent.cx + slack, at.y + extent.cy};
-    const RECT whole = WholeOf(surface_.Size());
+    const RECT whole = WholeOf(surface.Size());
     if (!IntersectRect(&drawn, &drawn, &whole)) {
         return;
     }
@@ -153,8 +191,16 @@ void WindowlessPictureBox::Sync() {
         placed_ = placed;
         shownArea_ = shownArea;
     }
+    if (!HasSurface()) {
+        // Nothing but the back colour: it shows wherever the box shows.
+        if (std::exchange(backdropStale_, false)) {
+            form_.InvalidateArea(shownArea);
+        }
+        return;
+    }
+    Surface& surface = Canvas();
     RECT changed =
-        shown_.size == surface_.Size() ? DifferingArea(shown_, surface_.Pixels(), touched_) : WholeOf(surface_.Size());
+        shown_.size == surface.Size() ? DifferingArea(shown_, surface.Pixels(), touched_) : WholeOf(surface.Size());
     touched_ = RECT{};
     if (IsRectEmpty(&changed)) {
         return;
@@ -167,12 +213,12 @@ void WindowlessPictureBox::Sync() {
 }
 
 void WindowlessPictureBox::RememberShown(const RECT& area) {
-    const std::span<const std::uint32_t> now = surface_.Pixels();
-    if (shown_.size != surface_.Size()) {
-        shown_ = PixelImage{surface_.Size(), {now.begin(), now.end()}};
+    const std::span<const std::uint32_t> now = surface_->Pixels();
+    if (shown_.size != surface_->Size()) {
+        shown_ = PixelImage{surface_->Size(), {now.begin(), now.end()}};
         return;
     }
-    const RECT whole = WholeOf(surface_.Size());
+    const RECT whole = WholeOf(surface_->Size());
     RECT copied;
     if (IntersectRect(&copied, &area, &whole)) {
         CopyArea(now, shown_.pixels, whole.right, copied);
@@ -180,7 +226,7 @@ void WindowlessPictureBox::RememberShown(const RECT& area) {
 }
 
 DeviceContext WindowlessPictureBox::hDC() {
-    return reinterpret_cast<DeviceContext>(surface_.Dc());
+    return reinterpret_cast<DeviceContext>(Canvas().Dc());
 }
 
 void WindowlessPictureBox::Paint(HDC canvas, const RECT& area) {
@@ -190,9 +236,14 @@ void WindowlessPictureBox::Paint(HDC canvas, const RECT& area) {
     if (!IntersectRect(&painted, &shownArea, &area)) {
         return;
     }
+    if (!HasSurface()) {
+        const UniqueBrush back(CreateSolidBrush(ToColorRef(box_.BackColor())));
+        FillRect(canvas, &painted, back.get());
+        return;
+    }
     RECT source = painted;
     OffsetRect(&source, -placed.left, -placed.top);
-    BitBlt(canvas, painted.left, painted.top, painted.right - painted.left, painted.bottom - painted.top, surface_.Dc(),
+    BitBlt(canvas, painted.left, painted.top, painted.right - painted.left, painted.bottom - painted.top, Canvas().Dc(),
            source.left, source.top, SRCCOPY);
     RememberShown(source);
 }

@@ -4,6 +4,10 @@
 // and the text printed since the last Cls. Cls restores only the area that
 // text was drawn on. A box shows only inside its container, and a frame must
 // not take space from its inside, so the boxes have no border.
+// What a box needs is made when it is first needed, not with each property
+// a handler sets: a box that shows nothing but its back colour (a frame) has
+// no surface, the font is made when text is drawn, and boxes that show one
+// picture on one colour at one size (the faces) share one backdrop.
 // Changes are not shown one by one: once the handler that made them has
 // returned, the areas they touched are compared with what the screen was
 // last given, and only what differs is repainted. A handler that clears and
@@ -11,6 +15,9 @@
 // that moved repaints where it showed before and where it shows now, once.
 // Needs: user32, gdi32.
 #pragma once
+
+#include <memory>
+#include <optional>
 
 #include "deferred_sync.h"
 #include "form_painted.h"
@@ -36,10 +43,13 @@ class WindowlessPictureBox : public PictureBoxPeer, public FormPainted, private 
     void Paint(HDC canvas, const RECT& area) override;
 
   private:
+    bool HasSurface() const { return surface_ || !box_.GetPicture().Empty(); }
+    // The surface, made when first needed, with the backdrop and the font as
+    // they are now.
+    Surface& Canvas();
     // Back colour and picture, on a surface of the box's size.
     void RebuildBackdrop();
     void RestoreBackdrop(const RECT& area);
-    void ApplyFont();
     // Notes an area of the surface that may have changed, for the Sync.
     void Touch(const RECT& area);
     // Repaints where the box has moved from and to, and the part of the
@@ -51,9 +61,13 @@ class WindowlessPictureBox : public PictureBoxPeer, public FormPainted, private 
     FormWindow& form_;
     PictureBox& box_;
     UniqueFont font_;
-    Surface surface_;
+    std::optional<Surface> surface_;
     // What Cls brings back: the surface without any text.
-    PixelImage backdrop_;
+    std::shared_ptr<const PixelImage> backdrop_;
+    // The back colour, the picture or the size changed since the backdrop
+    // was made, or the font since it was made.
+    bool backdropStale_ = true;
+    bool fontStale_ = true;
     // Where text was drawn since the backdrop was last restored.
     RECT dirty_{};
     // The surface as the screen was last given it, or is about to be given it
