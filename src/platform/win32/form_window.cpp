@@ -4,6 +4,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <new>
 #include <span>
@@ -100,16 +101,17 @@ void FormWindow::Activate() {
     PostMessageW(Handle(), kActivateMessage, 0, 0);
 }
 
+// A timer's id is its address.
 void FormWindow::StartTimer(Timer& timer, UINT interval) {
-    const auto id = reinterpret_cast<UINT_PTR>(&timer);
-    timers_[id] = &timer;
-    SetTimer(Handle(), id, interval, nullptr);
+    if (std::ranges::find(timers_, &timer) == timers_.end()) {
+        timers_.push_back(&timer);
+    }
+    SetTimer(Handle(), reinterpret_cast<UINT_PTR>(&timer), interval, nullptr);
 }
 
 void FormWindow::StopTimer(Timer& timer) {
-    const auto id = reinterpret_cast<UINT_PTR>(&timer);
-    if (timers_.erase(id) > 0) {
-        KillTimer(Handle(), id);
+    if (std::erase(timers_, &timer) > 0) {
+        KillTimer(Handle(), reinterpret_cast<UINT_PTR>(&timer));
     }
 }
 
@@ -218,9 +220,9 @@ void FormWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void FormWindow::OnTimer(WPARAM id) {
-    const auto timer = timers_.find(id);
+    const auto timer = std::ranges::find(timers_, id, [](const Timer* t) { return reinterpret_cast<UINT_PTR>(t); });
     if (timer != timers_.end()) {
-        Timer* ticking = timer->second;
+        Timer* ticking = *timer;
         Raise([ticking] { ticking->RaiseTimer(); });
     }
 }

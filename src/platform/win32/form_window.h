@@ -9,7 +9,7 @@
 // Needs: user32, gdi32.
 #pragma once
 
-#include <map>
+#include <vector>
 
 #include "handles.h"
 #include "surface.h"
@@ -66,7 +66,7 @@ class FormWindow : public FormPeer, public Window {
     Form& form_;
     UniqueIcon bigIcon_;
     UniqueIcon smallIcon_;
-    std::map<UINT_PTR, Timer*> timers_;
+    std::vector<Timer*> timers_;
     Surface backBuffer_;
     // Where the back buffer no longer shows what the controls show.
     UniqueRegion stale_;

@@ -2,7 +2,6 @@
 // Needs: user32.
 #include "window.h"
 
-#include <exception>
 #include <stdexcept>
 
 #include "deferred_sync.h"
@@ -65,8 +64,9 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     try {
         return self->OnMessage(message, wParam, lParam);
     } catch (...) {
-        const std::exception_ptr error = std::current_exception();
-        self->platform_.Barrier().Run([&error] { std::rethrow_exception(error); });
+        // Thrown again inside the barrier, which reports it as it reports an
+        // error of a handler: the exception is still the one being handled.
+        self->platform_.Barrier().Run([] { throw; });
         return DefWindowProcW(window, message, wParam, lParam);
     }
 }
