@@ -15,10 +15,12 @@ build: packages
 	cmake --build --preset win32
 
 # Every test layer: unit tests natively (under the sanitizers), then the Win32
-# and end-to-end tests under Wine on a private virtual display.
+# and end-to-end tests under Wine on a private virtual display, and the checks
+# of the i686 release menu as a file.
 test: build
 	ctest --preset native
 	scripts/with-xvfb ctest --preset win64
+	ctest --preset win32
 
 demo: build
 	scripts/demo

@@ -1,5 +1,5 @@
 // The Win32 platform.
-// Needs: user32, gdi32, kernel32, advapi32, shell32, ole32, windowscodecs.
+// Needs: user32, gdi32, kernel32, advapi32, shell32, ole32 (WIC through COM).
 #include "win32_platform.h"
 
 #include <stdexcept>

@@ -1,7 +1,7 @@
 // The Win32 platform: the seam between the portable core and Windows. It
 // makes the window peers, decodes pictures, reads files and the registry,
 // starts processes, shows message boxes and runs the message loop.
-// Needs: user32, gdi32, kernel32, advapi32, shell32, ole32, windowscodecs.
+// Needs: user32, gdi32, kernel32, advapi32, shell32, ole32 (WIC through COM).
 #pragma once
 
 #include <windows.h>
