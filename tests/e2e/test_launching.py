@@ -5,10 +5,13 @@ the show state they were started with."""
 import unittest
 
 from harness import (
+    STAND_INS,
     MenuTestCase,
     cell_rect,
     demo_settings,
+    install_stand_ins,
     make_medium,
+    recorded,
     register_reader,
     unregister_reader,
     wait_for,
@@ -26,6 +29,8 @@ TARGETS = [
     "programme\\fehlt.exe",
 ]
 READER = "Reader Dir/recorder.exe"
+# Named like the system's programs, beside the menu: never to be started.
+DECOYS = ["write.exe", "notepad.exe", "explorer.exe"]
 SHOW_NORMAL = 1
 
 
@@ -38,12 +43,13 @@ class Launching(MenuTestCase):
         settings["ReaderSetup"]["setup"] = ""
         for index, target in enumerate(TARGETS):
             settings[f"ButtonEntry {index}"] = {"button": f"Knopf {index}", "buttonb": f"> Knopf {index}", "anw": target}
-        cls.medium = make_medium("launch", settings, ["write.exe", "notepad.exe", "explorer.exe", READER])
+        cls.medium = make_medium("launch", settings, [*DECOYS, READER])
         cls.directory = windows_path(cls.medium) + "\\"
 
     def setUp(self):
         for log in self.medium.rglob("*.log"):
             log.unlink()
+        install_stand_ins()
         self.reader_command = f'"{windows_path(self.medium / READER)}"'
         register_reader(self.reader_command)
         self.addCleanup(unregister_reader)
@@ -54,15 +60,17 @@ class Launching(MenuTestCase):
 
     def test_each_kind_of_target_starts_with_its_command_line_in_a_normal_window(self):
         expected = [
-            ("write.exe", f'write "{self.directory}dokumente\\liesmich.rtf"'),
-            ("notepad.exe", f'notepad "{self.directory}dokumente\\beispiel.ini"'),
-            (READER, f'{self.reader_command} "{self.directory}dokumente\\katalog.pdf"'),
-            ("programme/hallo.exe", "programme\\hallo.exe"),
-            ("explorer.exe", "explorer http://www.velmo-verlag.example/"),
+            (STAND_INS["write.exe"], f'write "{self.directory}dokumente\\liesmich.rtf"'),
+            (STAND_INS["notepad.exe"], f'notepad "{self.directory}dokumente\\beispiel.ini"'),
+            (self.medium / READER, f'{self.reader_command} "{self.directory}dokumente\\katalog.pdf"'),
+            (self.medium / "programme/hallo.exe", "programme\\hallo.exe"),
+            (STAND_INS["explorer.exe"], "explorer http://www.velmo-verlag.example/"),
         ]
         for index, (program, command_line) in enumerate(expected):
             self.click(index)
-            self.assertEqual(wait_for_record(self.medium / program), [(command_line, SHOW_NORMAL)])
+            self.assertEqual(wait_for_record(program), [(command_line, SHOW_NORMAL)])
+        for decoy in DECOYS:
+            self.assertEqual(recorded(self.medium / decoy), [], decoy)
 
     def assert_reported(self, name, text):
         box = self.menu.message_box()
@@ -73,7 +81,7 @@ class Launching(MenuTestCase):
         self.menu.move((cell_rect(0)[0] + 140, cell_rect(0)[1] + 20))
         wait_for(lambda: self.menu.looks(self.menu.shot(f"message-{name}-after"), 1) == ["highlighted"], "button 0 highlighted")
         self.click(0)
-        wait_for_record(self.medium / "write.exe")
+        wait_for_record(STAND_INS["write.exe"])
 
     def test_a_target_of_no_known_kind_is_reported(self):
         self.click(5)

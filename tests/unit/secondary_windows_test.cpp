@@ -245,7 +245,7 @@ TEST(SecondaryWindows, TakeTheFocusBackOnlyFromTheMainWindow) {
 TEST(SecondaryWindows, AFailedStartIsReportedAndTheWindowStays) {
     StartedMenu menu;
     menu.platform.startOutcome = [](const std::string&) -> std::optional<StartFailure> {
-        return StartFailure{"Zugriff verweigert", false};
+        return StartFailure{"Zugriff verweigert"};
     };
     menu.platform.Click(menu.form1().Image1);
     menu.platform.Click(menu.form2().Command2);

@@ -42,7 +42,7 @@ POINT DoubleCentre(HWND window) {
 
 class SecondaryWindowTest : public ::testing::Test {
   protected:
-    void SetUp() override { testing::ClearStandInLogs(); }
+    void SetUp() override { testing::InstallStandIns(); }
 
     HWND Main() const { return WindowOf(&menu_.MainWindow()); }
     Form2& Information() { return menu_.InformationWindow(); }

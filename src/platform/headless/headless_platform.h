@@ -90,8 +90,10 @@ class HeadlessPlatform : public Platform {
     std::string applicationTitle = "startart";
     std::map<std::string, std::vector<unsigned char>> files;
     HeadlessRegistry registry;
-    // Decides the outcome of each process start; by default every start works.
+    // Decide the outcome of each process start or document opened, and of
+    // each start through the shell; by default every start works.
     std::function<std::optional<StartFailure>(const std::string& commandLine)> startOutcome;
+    std::function<std::optional<StartFailure>(const std::string& program)> shellOutcome;
     // Runs while a message box is open, as a user would read it.
     std::function<void(const std::string& text)> onMessage;
 
@@ -107,9 +109,15 @@ class HeadlessPlatform : public Platform {
     };
     std::vector<Message> messages;
     struct Start {
+        enum class Way { kProcess, kDocument, kShell };
+        // The command line, the document, or the program started through
+        // the shell.
         std::string commandLine;
         ShowState show;
-        bool asDocument = false;
+        Way way = Way::kProcess;
+        SystemProgram program = SystemProgram::kNone;
+        // Of a start through the shell.
+        std::string parameters;
     };
     std::vector<Start> started;
     std::optional<ExitStatus> exitStatus;
@@ -139,7 +147,12 @@ class HeadlessPlatform : public Platform {
     std::string ExecutableDirectory() const override { return executableDirectory; }
     std::string ApplicationTitle() const override { return applicationTitle; }
     void ShowMessage(const std::string& text, const std::string& caption) override;
-    std::optional<StartFailure> StartProcess(const std::string& commandLine, ShowState show) override;
+    std::optional<StartFailure> StartProcess(const std::string& commandLine,
+                                             ShowState show,
+                                             SystemProgram program) override;
+    std::optional<StartFailure> StartThroughShell(const std::string& program,
+                                                  const std::string& parameters,
+                                                  ShowState show) override;
     std::optional<StartFailure> OpenDocument(const std::string& path, ShowState show) override;
     RegistryAccess& Registry() override { return registry; }
     void Quit(ExitStatus status) override;

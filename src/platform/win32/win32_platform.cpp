@@ -167,8 +167,16 @@ void Win32Platform::ShowMessage(const std::string& text, const std::string& capt
     MessageBoxW(nullptr, Widen(text).c_str(), Widen(caption).c_str(), MB_OK | MB_TASKMODAL);
 }
 
-std::optional<StartFailure> Win32Platform::StartProcess(const std::string& commandLine, ShowState show) {
-    return StartCommandLine(commandLine, show);
+std::optional<StartFailure> Win32Platform::StartProcess(const std::string& commandLine,
+                                                        ShowState show,
+                                                        SystemProgram program) {
+    return StartCommandLine(commandLine, show, program);
+}
+
+std::optional<StartFailure> Win32Platform::StartThroughShell(const std::string& program,
+                                                             const std::string& parameters,
+                                                             ShowState show) {
+    return win32::StartThroughShell(program, parameters, show);
 }
 
 std::optional<StartFailure> Win32Platform::OpenDocument(const std::string& path, ShowState show) {
