@@ -60,7 +60,14 @@ void Form1::FormLoad() {
     SetIcon(platform.LoadPicture(settings.pfad + settings.icon));
     SetHeight(windowHeight);
     // Four thirds of the height as the window holds it, not as computed.
-    SetWidth(MainWindowWidth(Height()));
+    const Single width = MainWindowWidth(Height());
+    SetWidth(width);
+    // A window planned larger than the screen is held to it in both
+    // directions; the height then follows the width the window holds, so
+    // that it keeps its shape.
+    if (screen.ToPixelsX(Width()) < screen.ToPixelsX(width)) {
+        SetHeight(Width() * 0.75f);
+    }
     SetLeft((screen.Width() - Width()) / 2);
     SetTop((screen.Height() - Height()) / 2);
 
@@ -87,6 +94,20 @@ void Form1::FormUnload() {
 void Form1::FormGotFocus() {
     if (!Enabled()) {
         app_.InformationWindow().SetFocus();
+    }
+}
+
+// While a secondary window is open the buttons are locked, and a menu in
+// front of it would look locked for no reason: the activation goes on to that
+// window, the reader notice first, whatever was active before (another
+// program, the other secondary window). Only the main window hands it on, so
+// the two secondary windows never take it from each other without end.
+void Form1::FormActivate() {
+    for (Form* window : {&app_.ReaderNotice(), &app_.InformationWindow()}) {
+        if (window->Loaded()) {
+            window->SetFocus();
+            return;
+        }
     }
 }
 

@@ -43,6 +43,7 @@ class Form1 : public Form {
     void FormLoad() override;
     void FormUnload() override;
     void FormGotFocus() override;
+    void FormActivate() override;
 
   private:
     const ButtonEntry& Entry(int index) const;

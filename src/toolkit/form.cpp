@@ -175,8 +175,8 @@ void Form::RaiseGotFocus() {
     FormGotFocus();
 }
 
-void Form::RaiseDeactivate(const Form* activated) {
-    FormDeactivate(activated);
+void Form::RaiseActivate() {
+    FormActivate();
 }
 
 }  // namespace startart

@@ -55,17 +55,22 @@ class Form : public Control {
     // or null: those controls have no window of their own.
     Control* WindowlessControlAt(PixelPoint client) const;
 
+    // Called by the platform when its window holds another rectangle than
+    // the one asked for (a window larger than the screen is held to it):
+    // from then on the form reads back what the window holds.
+    void AcceptWindowBounds(PixelRect outer) { TakeBoundsFromPeer(outer); }
+
     // Called by the platform, inside the event barrier.
     void RaiseCloseRequest();
     void RaiseGotFocus();
-    // activated: the window of this program that becomes active, or null.
-    void RaiseDeactivate(const Form* activated);
+    // The window has become the active one.
+    void RaiseActivate();
 
   protected:
     virtual void FormLoad() {}
     virtual void FormUnload() {}
     virtual void FormGotFocus() {}
-    virtual void FormDeactivate(const Form* /*activated*/) {}
+    virtual void FormActivate() {}
 
     template <class T>
     T& Find(const std::string& name) const {

@@ -218,7 +218,7 @@ TEST(SecondaryWindows, MenuLockedWhileEitherIsOpen) {
     }
 }
 
-TEST(SecondaryWindows, TakeTheFocusBackOnlyFromTheMainWindow) {
+TEST(SecondaryWindows, TheMainWindowHandsTheActivationToTheOpenOneTheNoticeFirst) {
     StartedMenu menu;
     HeadlessPlatform& platform = menu.platform;
     menu.ShowNotice();
@@ -229,17 +229,25 @@ TEST(SecondaryWindows, TakeTheFocusBackOnlyFromTheMainWindow) {
     platform.Click(menu.form1().Image1);
     EXPECT_EQ(platform.activeForm, &menu.form2());
 
-    // Between the two windows the focus moves as the user moves it.
+    // Between the two windows the activation moves as the user moves it;
+    // from the main window it goes to the notice.
     platform.Activate(menu.form3());
     EXPECT_EQ(platform.activeForm, &menu.form3());
     platform.Activate(menu.form2());
     EXPECT_EQ(platform.activeForm, &menu.form2());
     platform.Activate(menu.form1());
-    EXPECT_EQ(platform.activeForm, &menu.form2());
+    EXPECT_EQ(platform.activeForm, &menu.form3());
 
-    // Another program may take it.
+    // Another program may take it; coming back to the menu from there still
+    // ends in the notice, and in the information window once it is alone.
     platform.Barrier().Run([&] { platform.MoveActivation(nullptr); });
     EXPECT_EQ(platform.activeForm, nullptr);
+    platform.Activate(menu.form1());
+    EXPECT_EQ(platform.activeForm, &menu.form3());
+    platform.Click(menu.form3().Command2);
+    platform.Barrier().Run([&] { platform.MoveActivation(nullptr); });
+    platform.Activate(menu.form1());
+    EXPECT_EQ(platform.activeForm, &menu.form2());
 }
 
 TEST(SecondaryWindows, AFailedStartIsReportedAndTheWindowStays) {

@@ -90,8 +90,8 @@ void HeadlessPlatform::MoveActivation(Form* form) {
         ~Depth() { --count; }
     } depth{++activationDepth_};
     activeForm = form;
-    if (previous) {
-        previous->RaiseDeactivate(form);
+    if (form) {
+        form->RaiseActivate();
     }
 }
 

@@ -31,15 +31,24 @@ FrameStyles StylesOf(FormBorderStyle border) {
     return {kCommon, WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE};
 }
 
-FormWindow::FormWindow(Win32Platform& platform, ATOM windowClass, Form& form)
-    : Window(platform), platform_(platform), form_(form) {
+FormWindow::FormWindow(Win32Platform& platform, ATOM windowClass, Form& form) : Window(platform), form_(form) {
     const FormDefinition& definition = form.WindowDefinition();
     FrameStyles styles = StylesOf(definition.borderStyle);
     if (definition.showInTaskbar) {
         styles.exStyle |= WS_EX_APPWINDOW;
     }
     Create(styles.exStyle, windowClass, Widen(form.Caption()), styles.style, form.Bounds(), nullptr);
+    AcceptRealBounds();
     ApplyIcon();
+}
+
+void FormWindow::AcceptRealBounds() {
+    RECT real;
+    GetWindowRect(Handle(), &real);
+    const PixelRect bounds{real.left, real.top, real.right - real.left, real.bottom - real.top};
+    if (bounds != form_.Bounds()) {
+        form_.AcceptWindowBounds(bounds);
+    }
 }
 
 void FormWindow::Update(Property changed) {
@@ -48,6 +57,9 @@ void FormWindow::Update(Property changed) {
             const PixelRect bounds = form_.Bounds();
             SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
                          SWP_NOZORDER | SWP_NOACTIVATE);
+            // Windows holds a captioned window to about the screen and its
+            // frame; the form's arithmetic must work on what it holds.
+            AcceptRealBounds();
             break;
         }
         case Property::kVisible:
@@ -194,29 +206,20 @@ HWND FormWindow::FirstTabStop() const {
     return WindowOf(first);
 }
 
-void FormWindow::OnActivate(WPARAM wParam, LPARAM lParam) {
-    if (LOWORD(wParam) != WA_INACTIVE) {
-        const HWND focus = focus_ && IsChild(Handle(), focus_) ? focus_ : FirstTabStop();
-        SetFocus(focus ? focus : Handle());
-        // Enter clicks the focused button, so it shows as the default one.
-        if (CommandButtonWindow::ButtonOf(focus)) {
-            SendMessageW(focus, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
-        }
+void FormWindow::OnActivate(WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        focus_ = IsChild(Handle(), focus) ? focus : nullptr;
         return;
     }
-    const HWND focus = GetFocus();
-    focus_ = IsChild(Handle(), focus) ? focus : nullptr;
-    // Only a window of this program raises Deactivate: switching to another
-    // program does not.
-    const auto activated = reinterpret_cast<HWND>(lParam);
-    DWORD process = 0;
-    if (!activated || !GetWindowThreadProcessId(activated, &process) || process != GetCurrentProcessId()) {
-        return;
+    const HWND focus = focus_ && IsChild(Handle(), focus_) ? focus_ : FirstTabStop();
+    SetFocus(focus ? focus : Handle());
+    // Enter clicks the focused button, so it shows as the default one.
+    if (CommandButtonWindow::ButtonOf(focus)) {
+        SendMessageW(focus, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
     }
-    const FormWindow* other = platform_.FormWindowOf(activated);
-    const Form* activatedForm = other ? &other->GetForm() : nullptr;
     Form& form = form_;
-    Raise([&form, activatedForm] { form.RaiseDeactivate(activatedForm); });
+    Raise([&form] { form.RaiseActivate(); });
 }
 
 LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -233,7 +236,7 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_ACTIVATE:
-            OnActivate(wParam, lParam);
+            OnActivate(wParam);
             return 0;
         case WM_SETFOCUS: {
             Form& form = form_;

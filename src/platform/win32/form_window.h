@@ -43,9 +43,11 @@ class FormWindow : public FormPeer, public Window {
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    // Takes the window's real outer rectangle into the form.
+    void AcceptRealBounds();
     void ApplyIcon();
     void OnPaint();
-    void OnActivate(WPARAM wParam, LPARAM lParam);
+    void OnActivate(WPARAM wParam);
     void OnMouseMove(LPARAM lParam);
     void OnButtonDown(LPARAM lParam);
     void OnButtonUp(LPARAM lParam);
@@ -56,7 +58,6 @@ class FormWindow : public FormPeer, public Window {
     // The first enabled, visible tab stop by tab index, or null.
     HWND FirstTabStop() const;
 
-    Win32Platform& platform_;
     Form& form_;
     UniqueIcon bigIcon_;
     UniqueIcon smallIcon_;
