@@ -1,5 +1,5 @@
 # The two commands of the README. Both install what they need first.
-.PHONY: all test demo bench packages build clean
+.PHONY: all test demo bench fuzz packages build clean
 
 all: build
 
@@ -34,6 +34,13 @@ bench: packages
 	cmake --preset win64
 	cmake --build --preset win64 --target startart empty-window startup-bench hover-bench
 	scripts/with-xvfb scripts/bench
+
+# The fuzz targets under ASan and UBSan, each for a bounded number of inputs
+# from its seeds (a few minutes in all). No part of the tests or of CI.
+fuzz:
+	@scripts/ensure-packages fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz --target run-fuzzers
 
 clean:
 	rm -rf build
