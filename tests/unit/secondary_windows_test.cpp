@@ -293,5 +293,22 @@ TEST(EventBarrier, ARuntimeErrorInAHandlerEndsTheProgram) {
     EXPECT_EQ(menu.platform.messages.size(), 1u);
 }
 
+// Esc leaves either window as its leaving button does; the main window has
+// none, and stays.
+TEST(SecondaryWindows, EscClosesEitherWindowAsItsLeavingButtonDoes) {
+    StartedMenu menu;
+    menu.platform.Click(menu.form1().Image1);
+    menu.ShowNotice();
+    EXPECT_TRUE(menu.platform.KeyDown(menu.form3(), Key::kEscape));
+    EXPECT_FALSE(menu.form3().Loaded());
+    EXPECT_TRUE(menu.form2().Loaded());
+    EXPECT_TRUE(menu.platform.KeyDown(menu.form2(), Key::kEscape));
+    EXPECT_FALSE(menu.form2().Loaded());
+    EXPECT_TRUE(menu.face(0).Enabled());
+    EXPECT_TRUE(menu.platform.KeyDown(menu.form1(), Key::kEscape));
+    EXPECT_TRUE(menu.form1().Loaded());
+    EXPECT_FALSE(menu.platform.exitStatus);
+}
+
 }  // namespace
 }  // namespace startart::testing

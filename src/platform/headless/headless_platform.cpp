@@ -71,6 +71,10 @@ bool HeadlessPlatform::Close(Form& form) {
     return Barrier().Run([&] { form.RaiseCloseRequest(); });
 }
 
+bool HeadlessPlatform::KeyDown(Form& form, Key key, bool shift) {
+    return Barrier().Run([&] { form.RaiseKeyDown(key, shift); });
+}
+
 bool HeadlessPlatform::Activate(Form& form) {
     return Barrier().Run([&] { MoveActivation(&form); });
 }

@@ -60,8 +60,11 @@ class HeadlessFormPeer : public FormPeer {
 
     void Update(Property changed) override;
     void Activate() override;
+    void AccessibleFocusMoved(int item) override { accessibleFocus.push_back(item); }
 
     std::map<Property, int> updates;
+    // The accessible items the keyboard moved the focus to, in turn.
+    std::vector<int> accessibleFocus;
 
   private:
     HeadlessPlatform& platform_;
@@ -129,6 +132,7 @@ class HeadlessPlatform : public Platform {
     bool MouseMove(Control& control);
     bool Tick(Timer& timer);
     bool Close(Form& form);
+    bool KeyDown(Form& form, Key key, bool shift = false);
     // The user makes a window active, for example by clicking into it.
     bool Activate(Form& form);
 

@@ -4,6 +4,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <ranges>
 
 #include "command_button.h"
@@ -102,6 +103,16 @@ void FormWindow::Activate() {
     PostMessageW(Handle(), kActivateMessage, 0, 0);
 }
 
+void FormWindow::AccessibleFocusMoved(int item) {
+    // Child 0 is the client area itself.
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, Handle(), OBJID_CLIENT, item + 1);
+}
+
+bool FormWindow::HasDialogKeys() const {
+    return std::ranges::any_of(form_.Controls(),
+                               [](const auto& control) { return control->Kind() == ControlKind::kCommandButton; });
+}
+
 void FormWindow::StartTimer(Timer& timer, UINT interval) {
     const auto id = reinterpret_cast<UINT_PTR>(&timer);
     timers_[id] = &timer;
@@ -173,7 +184,27 @@ void FormWindow::OnButtonUp(LPARAM lParam) {
     }
 }
 
+void FormWindow::OnKeyDown(WPARAM key) {
+    static constexpr std::pair<WPARAM, Key> kKeys[] = {
+        {VK_UP, Key::kUp},        {VK_DOWN, Key::kDown},   {VK_TAB, Key::kTab},
+        {VK_RETURN, Key::kEnter}, {VK_SPACE, Key::kSpace}, {VK_ESCAPE, Key::kEscape},
+    };
+    const auto found = std::ranges::find(kKeys, key, &std::pair<WPARAM, Key>::first);
+    if (found != std::end(kKeys)) {
+        const Key pressed = found->second;
+        const bool shift = GetKeyState(VK_SHIFT) < 0;
+        Form& form = form_;
+        Raise([&form, pressed, shift] { form.RaiseKeyDown(pressed, shift); });
+    }
+}
+
 void FormWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
+    // Esc in the window: the cancel button.
+    if (!lParam && LOWORD(wParam) == IDCANCEL) {
+        Form& form = form_;
+        Raise([&form] { form.RaiseKeyDown(Key::kEscape, false); });
+        return;
+    }
     // A click of a button, or Enter in the window: the focused button.
     const bool clicked = HIWORD(wParam) == BN_CLICKED && lParam;
     const HWND source = clicked ? reinterpret_cast<HWND>(lParam) : GetFocus();
@@ -263,6 +294,9 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_COMMAND:
             OnCommand(wParam, lParam);
+            return 0;
+        case WM_KEYDOWN:
+            OnKeyDown(wParam);
             return 0;
         case WM_TIMER:
             OnTimer(wParam);

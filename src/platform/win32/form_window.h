@@ -31,6 +31,12 @@ class FormWindow : public FormPeer, public Window {
 
     void Update(Property changed) override;
     void Activate() override;
+    void AccessibleFocusMoved(int item) override;
+
+    // Whether the dialog keys (Tab, Enter, Esc) belong to the system's dialog
+    // handling: in a window with command buttons. Other windows take every
+    // key themselves.
+    bool HasDialogKeys() const;
 
     Form& GetForm() const { return form_; }
     // Timers tick through the form's window.
@@ -52,6 +58,7 @@ class FormWindow : public FormPeer, public Window {
     void OnButtonDown(LPARAM lParam);
     void OnButtonUp(LPARAM lParam);
     void OnCommand(WPARAM wParam, LPARAM lParam);
+    void OnKeyDown(WPARAM key);
     void OnTimer(WPARAM id);
     // The control a click or move at this client point belongs to.
     Control& TargetAt(LPARAM lParam) const;

@@ -45,7 +45,7 @@ StartFailure FailureOf(DWORD error) {
     return failure;
 }
 
-std::wstring InFolder(UINT (*folder)(LPWSTR, UINT), const wchar_t* name) {
+std::wstring InFolder(UINT(WINAPI* folder)(LPWSTR, UINT), const wchar_t* name) {
     std::wstring path(MAX_PATH, L'\0');
     const UINT length = folder(path.data(), static_cast<UINT>(path.size()));
     path.resize(length < path.size() ? length : 0);

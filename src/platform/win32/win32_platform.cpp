@@ -57,10 +57,11 @@ int Win32Platform::RunMessageLoop() {
         if (result == -1) {
             return static_cast<int>(ExitStatus::kRuntimeError);
         }
-        // Tab, Enter and the arrow keys move between and press the buttons
-        // of the window, as in a dialog.
+        // Tab, Enter, Esc and the arrow keys move between and press the
+        // buttons of a window that has them, as in a dialog.
         const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-        if (root && FormWindowOf(root) && IsDialogMessageW(root, &message)) {
+        const FormWindow* form = root ? FormWindowOf(root) : nullptr;
+        if (form && form->HasDialogKeys() && IsDialogMessageW(root, &message)) {
             continue;
         }
         TranslateMessage(&message);
