@@ -9,6 +9,7 @@
 
 #include "command_button.h"
 #include "gdi.h"
+#include "oleacc_library.h"
 #include "surface.h"
 #include "text.h"
 #include "win32_picture.h"
@@ -41,6 +42,12 @@ FormWindow::FormWindow(Win32Platform& platform, ATOM windowClass, Form& form) : 
     Create(styles.exStyle, windowClass, Widen(form.Caption()), styles.style, form.Bounds(), nullptr);
     AcceptRealBounds();
     ApplyIcon();
+}
+
+FormWindow::~FormWindow() {
+    if (accessible_) {
+        accessible_->Disconnect();
+    }
 }
 
 void FormWindow::AcceptRealBounds() {
@@ -198,6 +205,23 @@ void FormWindow::OnKeyDown(WPARAM key) {
     }
 }
 
+IAccessible* FormWindow::AccessibleObject() {
+    const Oleacc* oleacc = form_.Accessibles().empty() ? nullptr : Oleacc::Get();
+    if (oleacc && !accessible_) {
+        const auto click = [this](Control& control) { Raise([&control] { control.RaiseClick(); }); };
+        *accessible_.Put() = new AccessibleForm(Handle(), form_, click, *oleacc);
+    }
+    return accessible_.Get();
+}
+
+std::optional<LRESULT> FormWindow::OnGetObject(WPARAM wParam, LPARAM lParam) {
+    IAccessible* accessible = static_cast<LONG>(lParam) == OBJID_CLIENT ? AccessibleObject() : nullptr;
+    if (!accessible) {
+        return std::nullopt;
+    }
+    return Oleacc::Get()->ResultFromObject(IID_IAccessible, wParam, accessible);
+}
+
 void FormWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     // Esc in the window: the cancel button.
     if (!lParam && LOWORD(wParam) == IDCANCEL) {
@@ -298,6 +322,11 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KEYDOWN:
             OnKeyDown(wParam);
             return 0;
+        case WM_GETOBJECT:
+            if (const auto answer = OnGetObject(wParam, lParam)) {
+                return *answer;
+            }
+            return Window::OnMessage(message, wParam, lParam);
         case WM_TIMER:
             OnTimer(wParam);
             return 0;

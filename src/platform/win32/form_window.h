@@ -7,7 +7,9 @@
 #pragma once
 
 #include <map>
+#include <optional>
 
+#include "accessible_form.h"
 #include "handles.h"
 #include "toolkit/form.h"
 #include "toolkit/peer.h"
@@ -28,6 +30,7 @@ FrameStyles StylesOf(FormBorderStyle border);
 class FormWindow : public FormPeer, public Window {
   public:
     FormWindow(Win32Platform& platform, ATOM windowClass, Form& form);
+    ~FormWindow() override;
 
     void Update(Property changed) override;
     void Activate() override;
@@ -37,6 +40,10 @@ class FormWindow : public FormPeer, public Window {
     // handling: in a window with command buttons. Other windows take every
     // key themselves.
     bool HasDialogKeys() const;
+
+    // The object WM_GETOBJECT hands a screen reader for the client area, made
+    // on first use; null for a form with nothing to tell or without oleacc.
+    IAccessible* AccessibleObject();
 
     Form& GetForm() const { return form_; }
     // Timers tick through the form's window.
@@ -59,6 +66,9 @@ class FormWindow : public FormPeer, public Window {
     void OnButtonUp(LPARAM lParam);
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnKeyDown(WPARAM key);
+    // The form's accessible object for a screen reader that asks for the
+    // client area; nullopt for anything else, or a form with nothing to tell.
+    std::optional<LRESULT> OnGetObject(WPARAM wParam, LPARAM lParam);
     void OnTimer(WPARAM id);
     // The control a click or move at this client point belongs to.
     Control& TargetAt(LPARAM lParam) const;
@@ -72,6 +82,7 @@ class FormWindow : public FormPeer, public Window {
     Control* pressed_ = nullptr;
     // The child that had the focus when the window was last deactivated.
     HWND focus_ = nullptr;
+    ComPtr<AccessibleForm> accessible_;
 };
 
 }  // namespace startart::win32
