@@ -178,6 +178,7 @@ class Desktop:
 
     def __init__(self):
         found = wait_for(lambda: xdotool("search", "--name", "Wine desktop").split(), "Wine's desktop")
+        self.window = found[0]
         shell = xdotool("getwindowgeometry", "--shell", found[0])
         geometry = dict(line.split("=", 1) for line in shell.split())
         self.origin = (int(geometry["X"]), int(geometry["Y"]))
@@ -187,6 +188,13 @@ class Desktop:
 
     def click(self, point):
         xdotool("mousemove", point[0] + self.origin[0], point[1] + self.origin[1], "click", "1")
+
+    def key(self, *names):
+        """Types keys, as xdotool names them (Down, Return, Escape), into
+        Wine's desktop; without a window manager nothing gives it the
+        keyboard by itself."""
+        xdotool("windowfocus", "--sync", self.window)
+        xdotool("key", "--delay", "150", *names)
 
     def shot(self, name):
         SHOTS.mkdir(parents=True, exist_ok=True)

@@ -13,6 +13,7 @@ from harness import (
     make_medium,
     recorded,
     register_reader,
+    settle,
     unregister_reader,
     wait_for,
     wait_for_record,
@@ -71,6 +72,22 @@ class Launching(MenuTestCase):
             self.assertEqual(wait_for_record(program), [(command_line, SHOW_NORMAL)])
         for decoy in DECOYS:
             self.assertEqual(recorded(self.medium / decoy), [], decoy)
+
+    def test_the_keyboard_alone_starts_the_second_button_and_esc_closes_the_information_window(self):
+        wait_for(lambda: self.menu.window(self.menu.main["hwnd"])["foreground"], "the menu in the foreground")
+        self.menu.move((550, 420))
+        settle()
+        self.menu.desktop.key("Down", "Down")
+        wait_for(lambda: self.menu.looks(self.menu.shot("keyboard"), 2) == ["normal", "highlighted"], "button 1 highlighted")
+        self.menu.desktop.key("Return")
+        self.assertEqual(
+            wait_for_record(STAND_INS["notepad.exe"]), [(f'notepad "{self.directory}dokumente\\beispiel.ini"', SHOW_NORMAL)]
+        )
+        self.menu.click((200, 200))
+        window = self.menu.window_titled("Information")
+        wait_for(lambda: self.menu.window(window["hwnd"])["foreground"], "the information window in the foreground")
+        self.menu.desktop.key("Escape")
+        self.menu.wait_until_closed(window)
 
     def assert_reported(self, name, text):
         box = self.menu.message_box()
