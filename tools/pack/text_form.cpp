@@ -14,13 +14,19 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool IsUtf8(std::string_view text) {
+// Where the first sequence starts that is not UTF-8; npos when all is.
+std::size_t FirstNonUtf8(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
         if (!NextUtf8CodePoint(text, pos)) {
-            return false;
+            return start;
         }
     }
-    return true;
+    return std::string_view::npos;
+}
+
+bool IsComment(std::string_view line) {
+    return line.starts_with(';') || line.starts_with('#');
 }
 
 // The record whose name RecordName gives, 0 for none.
@@ -66,11 +72,11 @@ class Parser {
 
   private:
     void ParseLine(int line, std::string_view content) {
-        if (!IsUtf8(content)) {
-            Fail(line, "kein gültiges UTF-8; die Datei muss in UTF-8 gespeichert sein");
-        }
         content = TrimBlanks(content);
-        if (content.empty() || content.starts_with(';') || content.starts_with('#')) {
+        if (const std::size_t bad = FirstNonUtf8(content); bad != std::string_view::npos) {
+            FailNotUtf8(line, content, bad);
+        }
+        if (content.empty() || IsComment(content)) {
             return;
         }
         if (content.starts_with('[')) {
@@ -82,6 +88,18 @@ class Parser {
             Fail(line, "weder Abschnitt noch 'Feld = Wert': " + std::string(content));
         }
         ParseField(line, std::string(TrimBlanks(content.substr(0, equals))), TrimBlanks(content.substr(equals + 1)));
+    }
+
+    // Names the field when the bytes stand in its value. A file saved in
+    // Windows-1252 shows its first umlaut here.
+    [[noreturn]] void FailNotUtf8(int line, std::string_view content, std::size_t bad) const {
+        static constexpr char kHex[] = "0123456789ABCDEF";
+        const auto byte = static_cast<unsigned char>(content[bad]);
+        const std::size_t equals = content.find('=');
+        const std::string_view name = TrimBlanks(content.substr(0, equals));
+        const bool inValue = equals < bad && !content.starts_with('[') && !IsComment(content) && !name.empty();
+        Fail(line, (inValue ? "Feld '" + std::string(name) + "': " : std::string()) + "kein gültiges UTF-8 ab Byte 0x" +
+                       kHex[byte >> 4] + kHex[byte & 0xF] + "; die Datei muss in UTF-8 gespeichert sein");
     }
 
     void ParseSection(int line, std::string_view content) {
