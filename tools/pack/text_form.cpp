@@ -6,7 +6,6 @@
 
 #include "basic/windows1252.h"
 #include "config/record_codec.h"
-#include "pack/field_extents.h"
 #include "pack/text_value.h"
 
 namespace startart::pack {
