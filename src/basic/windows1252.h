@@ -23,4 +23,7 @@ std::optional<std::string> EncodeWindows1252(std::string_view utf8);
 // spelling, a surrogate or a code point above U+10FFFF.
 std::optional<char32_t> NextUtf8CodePoint(std::string_view utf8, std::size_t& pos);
 
+// Appends the UTF-8 sequence of a scalar value.
+void AppendUtf8(std::string& utf8, char32_t cp);
+
 }  // namespace startart

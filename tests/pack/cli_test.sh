@@ -66,6 +66,7 @@ demo)
     # Any file stands in for the program: check only looks for it.
     echo MZ >"$work/hallo.exe"
     STARTART_PACK=$tool "$root/scripts/make-demo-medium" "$work/medium" "$work/hallo.exe" >/dev/null
+    cp "$work/hallo.exe" "$work/medium/startart.exe"
     expect_exit 0 "$tool" check "$work/medium"
     grep -q "keine Probleme gefunden" "$work/out" || fail "check said: $(cat "$work/out")"
     round_trip "$work/medium/st.art"
@@ -81,6 +82,7 @@ picture-formats)
     # format and variant that ImageMagick writes and Windows' imaging reads.
     echo MZ >"$work/hallo.exe"
     STARTART_PACK=$tool "$root/scripts/make-demo-medium" "$work/medium" "$work/hallo.exe" >/dev/null
+    cp "$work/hallo.exe" "$work/medium/startart.exe"
     expect_exit 0 "$tool" unpack "$work/medium/st.art" -o "$work/medium.ini"
     for variant in BMP:bmp BMP2:bmp BMP3:bmp GIF:gif GIF87:gif JPEG:jpg PJPEG:jpg PNG:png PNG8:png PNG48:png \
         TIFF:tif ICO:ico; do

@@ -108,11 +108,14 @@ int Check(const std::string& medium, std::ostream& out, std::ostream& err) {
         err << medium << ": kein Ordner\n";
         return kExitUsage;
     }
-    const std::vector<std::string> problems = CheckMedium(PathFromUtf8(medium));
-    for (const std::string& problem : problems) {
+    const MediumFindings findings = CheckMedium(PathFromUtf8(medium));
+    for (const std::string& problem : findings.problems) {
         out << medium << ": " << problem << "\n";
     }
-    if (!problems.empty()) {
+    for (const std::string& warning : findings.warnings) {
+        out << medium << ": Warnung: " << warning << "\n";
+    }
+    if (!findings.problems.empty()) {
         return kExitProblems;
     }
     out << medium << ": keine Probleme gefunden\n";
