@@ -1,5 +1,6 @@
 #include "pack/text_form.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "basic/windows1252.h"
@@ -118,6 +119,22 @@ TEST(TextForm, RefusesWhatIsNotUtf8NamingTheField) {
     }
     EXPECT_EQ(ErrorOf("; f\xFCr den Katalog\n"),
               "m.ini:1: kein gültiges UTF-8 ab Byte 0xFC; die Datei muss in UTF-8 gespeichert sein");
+}
+
+TEST(TextForm, ACommentAfterABareTextBelongsToItAndIsWarnedOf) {
+    std::vector<std::string> warnings;
+    const std::vector<unsigned char> bytes = PackTextForm(
+        "[ButtonEntry 0]\n"
+        "anw = katalog.pdf ; der Katalog\n"
+        "button = \"Preise ; 2026\"\n"
+        "buttonb = C# und F#\n"
+        "[ButtonEntry 1]\n"
+        "button = Nummer\t# 1\n",
+        "m.ini", &warnings);
+    EXPECT_EQ(DecodeSettingsFile(bytes).buttons[0].anw, "katalog.pdf ; der Katalog");
+    const std::string own = "' gehört zum Wert; ein Kommentar steht in einer eigenen Zeile, die mit ; oder # beginnt";
+    EXPECT_THAT(warnings, ::testing::ElementsAre("m.ini:2: Warnung: Feld 'anw': '; der Katalog" + own,
+                                                 "m.ini:6: Warnung: Feld 'button': '# 1" + own));
 }
 
 TEST(TextForm, ARecordTooLongNamesTheFieldThatRunsOverAndByHowMuch) {

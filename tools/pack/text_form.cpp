@@ -2,6 +2,7 @@
 
 #include <array>
 #include <map>
+#include <type_traits>
 #include <utility>
 
 #include "basic/windows1252.h"
@@ -57,6 +58,8 @@ class Parser {
         }
         return file_;
     }
+
+    const std::vector<std::string>& Warnings() const { return warnings_; }
 
     // The line that set the field, or the section's line when the field was
     // left out.
@@ -146,10 +149,31 @@ class Parser {
                 } catch (const ValueError& error) {
                     Fail(line, "Feld '" + name + "': " + error.what());
                 }
+                if constexpr (std::is_same_v<std::remove_cvref_t<decltype(value)>, std::string>) {
+                    WarnOfTrailingComment(line, name, written);
+                }
             });
         });
         if (!known) {
             Fail(line, "unbekanntes Feld '" + name + "' in [" + RecordName(record_) + "]");
+        }
+    }
+
+    // Other formats end a value at a comment; this one keeps everything up to
+    // the end of the line.
+    void WarnOfTrailingComment(int line, const std::string& name, std::string_view written) {
+        if (written.starts_with('"')) {
+            return;
+        }
+        for (std::size_t pos = 1; pos < written.size(); ++pos) {
+            const bool blank = written[pos - 1] == ' ' || written[pos - 1] == '\t';
+            if (blank && (written[pos] == ';' || written[pos] == '#')) {
+                warnings_.push_back(fileName_ + ":" + std::to_string(line) + ": Warnung: Feld '" + name + "': '" +
+                                    std::string(written.substr(pos)) +
+                                    "' gehört zum Wert; ein Kommentar steht in einer eigenen Zeile, die mit ; oder # "
+                                    "beginnt");
+                return;
+            }
         }
     }
 
@@ -158,6 +182,7 @@ class Parser {
     int record_ = 0;
     std::array<int, kRecordCount + 1> sectionLines_{};
     std::map<std::pair<int, std::string>, int> fieldLines_;
+    std::vector<std::string> warnings_;
 };
 
 // How many bytes the fields of a record need in all.
@@ -192,9 +217,14 @@ SettingsFile ParseTextForm(std::string_view text, const std::string& fileName) {
     return Parser(fileName).Parse(text);
 }
 
-std::vector<unsigned char> PackTextForm(std::string_view text, const std::string& fileName) {
+std::vector<unsigned char> PackTextForm(std::string_view text,
+                                        const std::string& fileName,
+                                        std::vector<std::string>* warnings) {
     Parser parser(fileName);
     const SettingsFile file = parser.Parse(text);
+    if (warnings) {
+        *warnings = parser.Warnings();
+    }
     try {
         return EncodeSettingsFile(file);
     } catch (const RecordError& error) {
