@@ -5,6 +5,8 @@
 install(TARGETS startart startart-pack RUNTIME DESTINATION .)
 install(DIRECTORY ${STARTART_RELEASE_TEMPLATE}/ DESTINATION vorlage)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/anleitung.md DESTINATION . RENAME ANLEITUNG.md)
+# The guide's photograph of the template, beside it as in docs/.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/vorlage.png DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
