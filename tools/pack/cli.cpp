@@ -166,8 +166,9 @@ int Init(const std::string& folder, const std::filesystem::path& toolFolder, std
         err << folder << ": Warnung: neben startart-pack liegt kein " << kMenuProgramName << " (gesucht in "
             << Utf8FromPath(toolFolder) << "); das Menü fehlt in der Vorlage und muss dazu kopiert werden\n";
     }
+    const auto inFolder = [&](const char* name) { return Utf8FromPath(PathFromUtf8(folder) / name); };
     out << "Weiter: medium.ini und die Bilder anpassen, dann\n"
-        << "  startart-pack pack " << folder << "/medium.ini -o " << folder << "/st.art\n"
+        << "  startart-pack pack " << inFolder("medium.ini") << " -o " << inFolder("st.art") << "\n"
         << "  startart-pack check " << folder << "\n";
     return kExitOk;
 }
