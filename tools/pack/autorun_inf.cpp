@@ -1,6 +1,5 @@
 #include "pack/autorun_inf.h"
 
-#include <algorithm>
 #include <string_view>
 
 #include "basic/windows1252.h"
@@ -10,13 +9,6 @@
 
 namespace startart::pack {
 namespace {
-
-std::string AsciiLower(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-    return lower;
-}
 
 std::string DecodeText(std::span<const unsigned char> file) {
     if (file.size() >= 2 && file[0] == 0xFF && file[1] == 0xFE) {
@@ -53,18 +45,18 @@ AutorunEntries ParseAutorunInf(std::span<const unsigned char> file) {
         }
         line = TrimBlanks(line);
         if (line.starts_with('[')) {
-            inAutorun = AsciiLower(line) == "[autorun]";
+            inAutorun = SameIgnoringCase(line, "[autorun]");
             continue;
         }
         const std::size_t equals = line.find('=');
         if (!inAutorun || line.starts_with(';') || equals == std::string_view::npos) {
             continue;
         }
-        const std::string key = AsciiLower(TrimBlanks(line.substr(0, equals)));
+        const std::string_view key = TrimBlanks(line.substr(0, equals));
         const std::string value(TrimBlanks(line.substr(equals + 1)));
-        if (key == "open") {
+        if (SameIgnoringCase(key, "open")) {
             entries.open = value;
-        } else if (key == "icon") {
+        } else if (SameIgnoringCase(key, "icon")) {
             entries.icon = value;
         }
     }

@@ -257,7 +257,7 @@ class MediumCheck {
         const std::string where = std::string(kAutorunFileName) + ": ";
         if (!entries.open) {
             Report(where + "im Abschnitt [autorun] fehlt open=" + kMenuProgramName);
-        } else if (!SameNameOnMedium(SplitCommandLine(*entries.open).program, kMenuProgramName)) {
+        } else if (!SameIgnoringCase(SplitCommandLine(*entries.open).program, kMenuProgramName)) {
             Report(where + "open=" + *entries.open + " startet nicht das Menü; richtig ist open=" + kMenuProgramName);
         }
         if (entries.icon) {
@@ -273,7 +273,7 @@ class MediumCheck {
             return;
         }
         const std::string extension = TargetExtension(icon);
-        if (SameNameOnMedium(extension, "exe") || SameNameOnMedium(extension, "dll")) {
+        if (SameIgnoringCase(extension, "exe") || SameIgnoringCase(extension, "dll")) {
             return;
         }
         const auto bytes = ReadFileBytes(*path);

@@ -43,7 +43,7 @@ std::optional<std::filesystem::path> FindEntry(const std::filesystem::path& dire
 
 }  // namespace
 
-bool SameNameOnMedium(std::string_view a, std::string_view b) {
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
     return FoldCase(a) == FoldCase(b);
 }
 

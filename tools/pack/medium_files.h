@@ -18,8 +18,9 @@ inline constexpr const char* kMenuProgramName = "startart.exe";
 std::filesystem::path PathFromUtf8(std::string_view utf8);
 std::string Utf8FromPath(const std::filesystem::path& path);
 
-// Whether two names name the same file on a medium.
-bool SameNameOnMedium(std::string_view a, std::string_view b);
+// Whether two texts are the same but for case, as names on a medium and the
+// keys of Windows' .inf files compare.
+bool SameIgnoringCase(std::string_view a, std::string_view b);
 
 // The regular file that `relative` names below `medium`; nullopt when there
 // is none.
