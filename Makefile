@@ -1,5 +1,5 @@
 # The two commands of the README. Both install what they need first.
-.PHONY: all test demo bench fuzz packages build clean
+.PHONY: all test demo bench fuzz release packages build clean
 
 all: build
 
@@ -41,6 +41,16 @@ fuzz:
 	@scripts/ensure-packages fuzz
 	cmake --preset fuzz
 	cmake --build --preset fuzz --target run-fuzzers
+
+# What a publisher downloads: build/release/startart-<version>-win32.zip, and
+# build/release/startart-pack, the optimised native tool with the i686 menu
+# beside it. Builds of their own, apart from the tests' builds.
+release: packages
+	cmake --preset release-tool
+	cmake --build --preset release-tool
+	cmake --preset release
+	cmake --build --preset release
+	scripts/make-release
 
 clean:
 	rm -rf build

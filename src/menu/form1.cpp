@@ -13,10 +13,6 @@
 namespace startart {
 namespace {
 
-// What the window's frame and the gap to the button column take from the
-// title picture's width.
-constexpr Single kColumnMargin = 225;
-
 OleColor RgbOf(const Colour& colour) {
     return Rgb(colour.rot, colour.gruen, colour.blau);
 }
@@ -73,8 +69,8 @@ void Form1::FormLoad() {
 
     Image1.SetLeft(0);
     Image1.SetTop(0);
-    Image1.SetWidth(Width() - (static_cast<Single>(settings.breite) * screen.TwipsPerPixelX() + kColumnMargin));
-    Image1.SetHeight(Height() - kFrameHeight);
+    Image1.SetWidth(TitlePictureWidth(Width(), settings, screen.TwipsPerPixelX()));
+    Image1.SetHeight(TitlePictureHeight(Height()));
     Image1.SetStretch(true);
     Image1.SetPicture(platform.LoadPicture(settings.pfad + settings.titelbild));
 

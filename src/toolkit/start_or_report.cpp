@@ -1,38 +1,8 @@
 #include "toolkit/start_or_report.h"
 
-#include <algorithm>
+#include "toolkit/command_line.h"
 
 namespace startart {
-namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string WithoutLeadingBlanks(const std::string& text, std::size_t from) {
-    while (from < text.size() && IsBlank(text[from])) {
-        ++from;
-    }
-    return text.substr(std::min(from, text.size()));
-}
-
-}  // namespace
-
-SplitCommand SplitCommandLine(const std::string& commandLine) {
-    const std::string line = WithoutLeadingBlanks(commandLine, 0);
-    if (line.starts_with('"')) {
-        const auto closing = line.find('"', 1);
-        if (closing == std::string::npos) {
-            return SplitCommand{line.substr(1), ""};
-        }
-        return SplitCommand{line.substr(1, closing - 1), WithoutLeadingBlanks(line, closing + 1)};
-    }
-    const auto blank = line.find_first_of(" \t");
-    if (blank == std::string::npos) {
-        return SplitCommand{line, ""};
-    }
-    return SplitCommand{line.substr(0, blank), WithoutLeadingBlanks(line, blank)};
-}
 
 std::string StartFailureMessage(const std::string& commandLine, const StartFailure& failure) {
     return "Der Befehl '" + commandLine + "' konnte nicht ausgeführt werden:\r\n" + failure.reason;
@@ -44,7 +14,7 @@ std::optional<StartFailure> StartCommand(Platform& platform,
                                          SystemProgram program) {
     auto failure = platform.StartProcess(commandLine, show, program);
     if (failure && failure->kind == StartFailure::Kind::kElevationRequired) {
-        const SplitCommand split = SplitCommandLine(commandLine);
+        const CommandLineParts split = SplitCommandLine(commandLine);
         failure = platform.StartThroughShell(split.program, split.parameters, show);
     }
     return failure;

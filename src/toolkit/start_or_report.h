@@ -12,17 +12,6 @@
 
 namespace startart {
 
-// A command line as the system splits it: the program is the first token,
-// which is either in double quotes or runs up to the first blank; the rest
-// are its parameters.
-struct SplitCommand {
-    std::string program;
-    std::string parameters;
-
-    bool operator==(const SplitCommand&) const = default;
-};
-SplitCommand SplitCommandLine(const std::string& commandLine);
-
 // "Der Befehl '<command line>' konnte nicht ausgeführt werden:" CRLF reason
 std::string StartFailureMessage(const std::string& commandLine, const StartFailure& failure);
 

@@ -11,24 +11,6 @@ namespace {
 
 using Start = HeadlessPlatform::Start;
 
-TEST(Elevation, TheCommandLineIsSplitAtItsFirstToken) {
-    const struct {
-        const char* line;
-        SplitCommand split;
-    } cases[] = {
-        {"setup.exe", {"setup.exe", ""}},
-        {"reader\\setup.exe /sAll /msi", {"reader\\setup.exe", "/sAll /msi"}},
-        {"  setup.exe   /s  \"a b\"", {"setup.exe", "/s  \"a b\""}},
-        {"\"C:\\Program Files\\Reader\\setup.exe\" /s", {"C:\\Program Files\\Reader\\setup.exe", "/s"}},
-        {"\"D:\\reader\\setup.exe\"", {"D:\\reader\\setup.exe", ""}},
-        {"\"D:\\a b\\setup.exe", {"D:\\a b\\setup.exe", ""}},
-        {"", {"", ""}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(SplitCommandLine(c.line), c.split) << c.line;
-    }
-}
-
 // The reader's installer, from the notice, and a program button: each is
 // handed to the shell in its own show state; a declined prompt shows
 // nothing, any other failure of the shell is reported.
