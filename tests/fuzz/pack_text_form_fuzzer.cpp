@@ -1,5 +1,6 @@
 // Any text as a publisher's text form. Packing either refuses with a message
-// that names the file and the line, or gives a whole st.art that decodes; and
+// that names the file and the line, or gives a whole st.art that decodes to
+// exactly what the text says (no character quietly becomes another); and
 // that file unpacks and packs again to the same bytes, as the tool promises
 // for every file it writes.
 #include <cstddef>
@@ -32,6 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         decoded = DecodeSettingsFile(packed);
     } catch (const RecordError& error) {
         fuzz::PropertyFailed(std::string("the packed file does not decode: ") + error.what());
+    }
+    if (decoded != pack::ParseTextForm(text, fileName)) {
+        fuzz::PropertyFailed("the packed file holds other settings than the text");
     }
     if (pack::PackTextForm(pack::PrintTextForm(decoded), fileName) != packed) {
         fuzz::PropertyFailed("unpacking and packing again changes the packed file");
