@@ -20,19 +20,6 @@ char32_t CodePointOf(unsigned char byte) {
     return byte;
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 std::optional<unsigned char> ByteOf(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
         return static_cast<unsigned char>(cp);
@@ -52,17 +39,23 @@ std::optional<char32_t> NextUtf8CodePoint(std::string_view text, std::size_t& po
     if (lead < 0x80) {
         return lead;
     }
+    // Each length has a least code point, so that no character has two
+    // spellings; the lead bytes C0, C1 and F5 to FF can start none.
     int extra = 0;
     char32_t cp = 0;
-    if ((lead & 0xE0) == 0xC0) {
+    char32_t least = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
         extra = 1;
         cp = lead & 0x1F;
+        least = 0x80;
     } else if ((lead & 0xF0) == 0xE0) {
         extra = 2;
         cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
+        least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
         extra = 3;
         cp = lead & 0x07;
+        least = 0x10000;
     } else {
         return std::nullopt;
     }
@@ -72,7 +65,29 @@ std::optional<char32_t> NextUtf8CodePoint(std::string_view text, std::size_t& po
         }
         cp = (cp << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3F);
     }
+    // Surrogates stand only in UTF-16.
+    if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        return std::nullopt;
+    }
     return cp;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
 }
 
 std::string DecodeWindows1252(std::string_view bytes) {

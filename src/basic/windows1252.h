@@ -19,7 +19,11 @@ std::string DecodeWindows1252(std::string_view bytes);
 std::optional<std::string> EncodeWindows1252(std::string_view utf8);
 
 // Reads the UTF-8 sequence at utf8[pos] and moves pos past it; nullopt for a
-// malformed sequence.
+// malformed sequence: a stray or cut-off continuation byte, an overlong
+// spelling, a surrogate or a code point above U+10FFFF.
 std::optional<char32_t> NextUtf8CodePoint(std::string_view utf8, std::size_t& pos);
+
+// Appends the UTF-8 sequence of a scalar value.
+void AppendUtf8(std::string& utf8, char32_t cp);
 
 }  // namespace startart

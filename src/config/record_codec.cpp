@@ -47,6 +47,8 @@ class RecordDecoder {
     std::size_t pos_ = 0;
 };
 
+// Lays the fields out one after another without the record's bound, so that
+// a record too long can say by how much; EncodeRecord applies the bound.
 class RecordEncoder {
   public:
     explicit RecordEncoder(int record) : record_(record) {}
@@ -56,35 +58,57 @@ class RecordEncoder {
         if (!bytes) {
             throw RecordError(RecordError::Kind::kUnencodableText, record_, field, 0);
         }
-        Put16(field, static_cast<std::uint16_t>(bytes->size()));
-        // A count above 65535 cannot fit a record anyway; Append reports it.
-        Append(field, std::string_view(*bytes));
+        // A count above 65535 cannot fit a record anyway; the bound reports it.
+        std::string encoded = Le16(static_cast<std::uint16_t>(bytes->size()));
+        Append(field, encoded + *bytes);
     }
-    void operator()(const char* field, const Int16& value) { Put16(field, static_cast<std::uint16_t>(value)); }
-    void operator()(const char* field, const bool& value) { Put16(field, value ? 0xFFFF : 0); }
+    void operator()(const char* field, const Int16& value) { Append(field, Le16(static_cast<std::uint16_t>(value))); }
+    void operator()(const char* field, const bool& value) { Append(field, Le16(value ? 0xFFFF : 0)); }
     void operator()(const char* field, const Colour& colour) {
-        const char rgb[] = {static_cast<char>(colour.rot), static_cast<char>(colour.gruen),
-                            static_cast<char>(colour.blau)};
-        Append(field, std::string_view(rgb, 3));
+        Append(field, std::string{static_cast<char>(colour.rot), static_cast<char>(colour.gruen),
+                                  static_cast<char>(colour.blau)});
     }
 
     const std::string& bytes() const { return out_; }
+    const std::vector<FieldExtent>& extents() const { return extents_; }
 
   private:
-    void Put16(const char* field, std::uint16_t value) {
-        const char le[] = {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
-        Append(field, std::string_view(le, 2));
+    static std::string Le16(std::uint16_t value) {
+        return {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
     }
-    void Append(const char* field, std::string_view bytes) {
+    void Append(const char* field, const std::string& bytes) {
+        extents_.push_back({field, out_.size(), bytes.size()});
         out_ += bytes;
-        if (out_.size() > kRecordLength) {
-            throw RecordError(RecordError::Kind::kOverflow, record_, field, out_.size() - kRecordLength);
-        }
     }
 
     int record_;
     std::string out_;
+    std::vector<FieldExtent> extents_;
 };
+
+template <class Record>
+RecordEncoder EncodeFields(const Record& record, int number) {
+    RecordEncoder encoder(number);
+    ForEachField(record, encoder);
+    return encoder;
+}
+
+// The record's bytes, unpadded; the first field that reaches past the 128
+// bytes is the one reported.
+template <class Record>
+std::string EncodeRecord(const Record& record, int number) {
+    const RecordEncoder encoder = EncodeFields(record, number);
+    for (const FieldExtent& extent : encoder.extents()) {
+        if (extent.end() > kRecordLength) {
+            throw RecordError(RecordError::Kind::kOverflow, number, extent.field, extent.end() - kRecordLength);
+        }
+    }
+    return encoder.bytes();
+}
+
+// Extents do not depend on the record's number; it only names the record in
+// an error about a text.
+constexpr int kAnyRecord = 1;
 
 std::string MessageFor(RecordError::Kind kind, int record, const std::string& field, std::size_t bytesOver) {
     const std::string where =
@@ -135,12 +159,24 @@ std::vector<unsigned char> EncodeSettingsFile(const SettingsFile& file) {
     std::vector<unsigned char> out;
     out.reserve(kSettingsFileLength);
     ForEachRecord(file, [&](int number, const auto& record) {
-        RecordEncoder encoder(number);
-        ForEachField(record, encoder);
-        out.insert(out.end(), encoder.bytes().begin(), encoder.bytes().end());
+        const std::string bytes = EncodeRecord(record, number);
+        out.insert(out.end(), bytes.begin(), bytes.end());
         out.resize(static_cast<std::size_t>(number) * kRecordLength, 0);
     });
     return out;
+}
+
+std::vector<FieldExtent> FieldExtents(const MenuSettings& record) {
+    return EncodeFields(record, kAnyRecord).extents();
+}
+std::vector<FieldExtent> FieldExtents(const InfoSettings& record) {
+    return EncodeFields(record, kAnyRecord).extents();
+}
+std::vector<FieldExtent> FieldExtents(const ReaderSetup& record) {
+    return EncodeFields(record, kAnyRecord).extents();
+}
+std::vector<FieldExtent> FieldExtents(const ButtonEntry& record) {
+    return EncodeFields(record, kAnyRecord).extents();
 }
 
 }  // namespace startart

@@ -50,4 +50,21 @@ SettingsFile DecodeSettingsFile(std::span<const unsigned char> bytes);
 // Always all 18 records, 2304 bytes, unused bytes zero. Throws RecordError.
 std::vector<unsigned char> EncodeSettingsFile(const SettingsFile& file);
 
+// Where a field of a record lies once encoded, in bytes from the record's start.
+struct FieldExtent {
+    const char* field;
+    std::size_t offset;
+    std::size_t length;
+
+    std::size_t end() const { return offset + length; }
+};
+
+// Every field of the record in file order, laid out as EncodeSettingsFile
+// lays it out; the last ones may end past the record's 128 bytes. Throws
+// RecordError for a text that Windows-1252 cannot store.
+std::vector<FieldExtent> FieldExtents(const MenuSettings& record);
+std::vector<FieldExtent> FieldExtents(const InfoSettings& record);
+std::vector<FieldExtent> FieldExtents(const ReaderSetup& record);
+std::vector<FieldExtent> FieldExtents(const ButtonEntry& record);
+
 }  // namespace startart

@@ -17,6 +17,12 @@ ControlDefinition CommandButtonAt(const char* name, TwipsRect rect, int tabIndex
     return button;
 }
 
+// The button that closes its window is the one Esc presses.
+ControlDefinition LeaveButton(ControlDefinition button) {
+    button.cancel = true;
+    return button;
+}
+
 ControlDefinition LabelAt(const char* name, TwipsRect rect, int tabIndex, int borderStyle, LabelAlignment alignment) {
     ControlDefinition label;
     label.kind = ControlKind::kLabel;
@@ -110,7 +116,7 @@ FormDefinition MakeForm2() {
     form.font = kSystemBold;
     form.controls = {
         CommandButtonAt("Command2", {1440, 1800, 1935, 375}, 1, "Velmo-Homepage"),
-        CommandButtonAt("Command1", {120, 1800, 1215, 375}, 0, "Verlassen"),
+        LeaveButton(CommandButtonAt("Command1", {120, 1800, 1215, 375}, 0, "Verlassen")),
         LabelAt("Label1", {120, 120, 3015, 1575}, 2, 1, LabelAlignment::kCenter),
     };
     return form;
@@ -126,7 +132,7 @@ FormDefinition MakeForm3() {
     form.clientWidth = 5310;
     form.clientHeight = 3390;
     ControlDefinition install = CommandButtonAt("Command1", {480, 2760, 1695, 495}, 0, "Installieren");
-    ControlDefinition cancel = CommandButtonAt("Command2", {3120, 2760, 1695, 495}, 1, "Abbrechen");
+    ControlDefinition cancel = LeaveButton(CommandButtonAt("Command2", {3120, 2760, 1695, 495}, 1, "Abbrechen"));
     install.font = kSystemBold;
     cancel.font = kSystemBold;
     form.controls = {

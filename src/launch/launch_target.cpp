@@ -26,13 +26,13 @@ std::string NotRecognisedMessage(const std::string& directory, const std::string
 // when it is missing, the document opens with the program that Windows
 // associates with its type.
 void StartDocumentWithWrite(Platform& platform, const std::string& commandLine, const std::string& document) {
-    auto failure = platform.StartProcess(commandLine, ShowState::kNormal);
-    if (failure && failure->programMissing) {
+    auto failure = StartCommand(platform, commandLine, ShowState::kNormal, SystemProgram::kWrite);
+    if (failure && failure->kind == StartFailure::Kind::kProgramMissing) {
         // The association's reason is the one the user can act on.
         failure = platform.OpenDocument(document, ShowState::kNormal);
     }
     if (failure) {
-        MsgBox(platform, StartFailureMessage(commandLine, *failure));
+        ReportStartFailure(platform, commandLine, *failure);
     }
 }
 
@@ -71,18 +71,20 @@ void LaunchTarget(Application& app, const std::string& target) {
     const std::string& directory = app.ProgramFolder();
 
     std::string prefix;
+    SystemProgram program = SystemProgram::kNone;
     switch (ClassifyTarget(target)) {
         case TargetKind::kProgram:
             StartOrReport(platform, target, ShowState::kNormal);
             return;
         case TargetKind::kWebAddress:
-            StartOrReport(platform, kExplorerPrefix + target, ShowState::kNormal);
+            StartOrReport(platform, kExplorerPrefix + target, ShowState::kNormal, SystemProgram::kExplorer);
             return;
         case TargetKind::kRichText:
             prefix = kWritePrefix;
             break;
         case TargetKind::kIniFile:
             prefix = "notepad ";
+            program = SystemProgram::kNotepad;
             break;
         case TargetKind::kPdfDocument: {
             RegistryAccess& registry = platform.Registry();
@@ -109,7 +111,7 @@ void LaunchTarget(Application& app, const std::string& target) {
     if (prefix == kWritePrefix) {
         StartDocumentWithWrite(platform, commandLine, document);
     } else {
-        StartOrReport(platform, commandLine, ShowState::kNormal);
+        StartOrReport(platform, commandLine, ShowState::kNormal, program);
     }
 }
 

@@ -31,6 +31,7 @@ void Form1::RedrawButtons(Int16 highlight) {
                                              (settings.groesse / 1.3) * tY));
         face.Print(highlighted ? Entry(i).buttonb : Entry(i).button);
     }
+    drawnHighlight_ = highlight >= 0 && highlight <= last ? highlight : -1;
     redrawPending = false;
 }
 

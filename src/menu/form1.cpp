@@ -13,10 +13,6 @@
 namespace startart {
 namespace {
 
-// What the window's frame and the gap to the button column take from the
-// title picture's width.
-constexpr Single kColumnMargin = 225;
-
 OleColor RgbOf(const Colour& colour) {
     return Rgb(colour.rot, colour.gruen, colour.blau);
 }
@@ -60,14 +56,21 @@ void Form1::FormLoad() {
     SetIcon(platform.LoadPicture(settings.pfad + settings.icon));
     SetHeight(windowHeight);
     // Four thirds of the height as the window holds it, not as computed.
-    SetWidth(MainWindowWidth(Height()));
+    const Single width = MainWindowWidth(Height());
+    SetWidth(width);
+    // A window planned larger than the screen is held to it in both
+    // directions; the height then follows the width the window holds, so
+    // that it keeps its shape.
+    if (screen.ToPixelsX(Width()) < screen.ToPixelsX(width)) {
+        SetHeight(Width() * 0.75f);
+    }
     SetLeft((screen.Width() - Width()) / 2);
     SetTop((screen.Height() - Height()) / 2);
 
     Image1.SetLeft(0);
     Image1.SetTop(0);
-    Image1.SetWidth(Width() - (static_cast<Single>(settings.breite) * screen.TwipsPerPixelX() + kColumnMargin));
-    Image1.SetHeight(Height() - kFrameHeight);
+    Image1.SetWidth(TitlePictureWidth(Width(), settings, screen.TwipsPerPixelX()));
+    Image1.SetHeight(TitlePictureHeight(Height()));
     Image1.SetStretch(true);
     Image1.SetPicture(platform.LoadPicture(settings.pfad + settings.titelbild));
 
@@ -87,6 +90,20 @@ void Form1::FormUnload() {
 void Form1::FormGotFocus() {
     if (!Enabled()) {
         app_.InformationWindow().SetFocus();
+    }
+}
+
+// While a secondary window is open the buttons are locked, and a menu in
+// front of it would look locked for no reason: the activation goes on to that
+// window, the reader notice first, whatever was active before (another
+// program, the other secondary window). Only the main window hands it on, so
+// the two secondary windows never take it from each other without end.
+void Form1::FormActivate() {
+    for (Form* window : {&app_.ReaderNotice(), &app_.InformationWindow()}) {
+        if (window->Loaded()) {
+            window->SetFocus();
+            return;
+        }
     }
 }
 

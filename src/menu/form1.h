@@ -39,10 +39,17 @@ class Form1 : public Form {
     // label and every other button normal, when redrawPending says so.
     void RedrawButtons(Int16 highlight);
 
+    // The title picture and the visible buttons, for screen readers.
+    AccessibleItems Accessibles() const override;
+
   protected:
     void FormLoad() override;
     void FormUnload() override;
     void FormGotFocus() override;
+    void FormActivate() override;
+    // Up and down, Tab and Shift+Tab move the highlight from button to
+    // button; Enter and Space press the highlighted one.
+    void FormKeyDown(Key key, bool shift) override;
 
   private:
     const ButtonEntry& Entry(int index) const;
@@ -51,8 +58,15 @@ class Form1 : public Form {
     void Picture1MouseMove(Int16 index);
     void Picture1Click(int index);
     void Timer1Timer();
+    // The highlight to the next (step 1) or previous (step -1) visible
+    // button that takes input, round the column.
+    void MoveHighlight(int step);
+    // A laid-out button whose frame is visible and whose face takes input.
+    bool KeyboardReaches(int index) const;
 
     Application& app_;
+    // The button that the last repaint drew highlighted, or -1.
+    int drawnHighlight_ = -1;
 };
 
 }  // namespace startart

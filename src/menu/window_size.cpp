@@ -17,4 +17,23 @@ Single MainWindowWidth(Single heightTwips) {
     return static_cast<Single>((1 / 0.75) * heightTwips);
 }
 
+Single TitlePictureWidth(Single windowWidthTwips, const MenuSettings& settings, Single twipsPerPixelX) {
+    return windowWidthTwips - (static_cast<Single>(settings.breite) * twipsPerPixelX + kColumnMargin);
+}
+
+Single TitlePictureHeight(Single windowHeightTwips) {
+    return windowHeightTwips - kFrameHeight;
+}
+
+MainWindowPixels PlanMainWindow(const MenuSettings& settings, const Screen& screen) {
+    MainWindowPixels plan;
+    plan.height = screen.ToPixelsY(MainWindowHeight(settings, screen.TwipsPerPixelY()));
+    const Single heldHeight = screen.ToTwipsY(plan.height);
+    plan.width = screen.ToPixelsX(MainWindowWidth(heldHeight));
+    const Single heldWidth = screen.ToTwipsX(plan.width);
+    plan.titleWidth = screen.ToPixelsX(TitlePictureWidth(heldWidth, settings, screen.TwipsPerPixelX()));
+    plan.titleHeight = screen.ToPixelsY(TitlePictureHeight(heldHeight));
+    return plan;
+}
+
 }  // namespace startart

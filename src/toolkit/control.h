@@ -97,6 +97,8 @@ class Control {
     void Changed(Property property);
     const Screen& GetScreen() const;
     void SetBounds(PixelRect bounds);
+    // What the peer holds, without telling the peer again.
+    void TakeBoundsFromPeer(PixelRect bounds) { bounds_ = bounds; }
 
   private:
     Form& form_;

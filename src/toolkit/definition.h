@@ -42,6 +42,8 @@ struct ControlDefinition {
     LabelAlignment alignment = LabelAlignment::kLeft;
     bool enabled = true;
     bool visible = true;
+    // Command buttons only: Esc presses it.
+    bool cancel = false;
     // Timers only, in milliseconds.
     int interval = 0;
 

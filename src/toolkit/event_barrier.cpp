@@ -19,6 +19,18 @@ std::string FormatRuntimeError(int number, const std::string& description) {
     return "Laufzeitfehler '" + std::to_string(number) + "':\r\n\r\n" + description;
 }
 
+std::string ReportOfCurrentException() {
+    try {
+        throw;
+    } catch (const RuntimeError& error) {
+        return FormatRuntimeError(error.Number(), error.Description());
+    } catch (const std::bad_alloc&) {
+        return FormatRuntimeError(kOutOfMemory, "Nicht genügend Speicher");
+    } catch (...) {
+        return FormatRuntimeError(kInternalError, "Interner Fehler");
+    }
+}
+
 bool EventBarrier::Run(const std::function<void()>& handler) noexcept {
     if (ending_) {
         return false;
@@ -30,12 +42,8 @@ bool EventBarrier::Run(const std::function<void()>& handler) noexcept {
         completed = true;
     } catch (const ProgramEnd& end) {
         End(end.status);
-    } catch (const RuntimeError& error) {
-        Report(error.Number(), error.Description());
-    } catch (const std::bad_alloc&) {
-        Report(kOutOfMemory, "Nicht genügend Speicher");
     } catch (...) {
-        Report(kInternalError, "Interner Fehler");
+        Report();
     }
     if (--depth_ == 0) {
         // Taken out first: destroying a window can deliver messages that run
@@ -52,11 +60,11 @@ void EventBarrier::Retire(std::unique_ptr<ControlPeer> peer) {
     }
 }
 
-void EventBarrier::Report(int number, const std::string& description) noexcept {
+void EventBarrier::Report() noexcept {
     // Ending first: while the report is open, nothing else may run.
     ending_ = true;
     try {
-        platform_.ShowMessage(FormatRuntimeError(number, description), platform_.ApplicationTitle());
+        platform_.ShowMessage(ReportOfCurrentException(), platform_.ApplicationTitle());
     } catch (...) {
         // The program ends either way; a report that cannot be shown must not
         // keep it alive.

@@ -34,7 +34,8 @@ class EventBarrier {
     void Retire(std::unique_ptr<ControlPeer> peer);
 
   private:
-    void Report(int number, const std::string& description) noexcept;
+    // Reports the exception being handled; call it from a catch block.
+    void Report() noexcept;
     void End(ExitStatus status) noexcept;
 
     Platform& platform_;
@@ -45,5 +46,10 @@ class EventBarrier {
 
 // "Laufzeitfehler '53':" CRLF CRLF "Datei nicht gefunden"
 std::string FormatRuntimeError(int number, const std::string& description);
+
+// The report of the exception being handled, in that form: a run-time error
+// as it is, a lack of memory as error 7, anything else as an internal error.
+// Call it only from inside a catch block.
+std::string ReportOfCurrentException();
 
 }  // namespace startart

@@ -175,8 +175,29 @@ void Form::RaiseGotFocus() {
     FormGotFocus();
 }
 
-void Form::RaiseDeactivate(const Form* activated) {
-    FormDeactivate(activated);
+void Form::RaiseActivate() {
+    FormActivate();
+}
+
+void Form::RaiseKeyDown(Key key, bool shift) {
+    if (key == Key::kEscape) {
+        for (const auto& control : controls_) {
+            if (control->Definition().cancel && control->Visible()) {
+                control->RaiseClick();
+                return;
+            }
+        }
+    }
+    FormKeyDown(key, shift);
+}
+
+void Form::AccessibleFocusMovedTo(const Control& area) {
+    const AccessibleItems items = Accessibles();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].area == &area && WindowPeer()) {
+            WindowPeer()->AccessibleFocusMoved(static_cast<int>(i));
+        }
+    }
 }
 
 }  // namespace startart

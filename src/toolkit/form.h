@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/accessible.h"
 #include "toolkit/control.h"
 #include "toolkit/control_array.h"
 #include "toolkit/definition.h"
@@ -20,6 +21,9 @@ namespace startart {
 
 class Platform;
 class FormPeer;
+
+// The keys a window answers, beyond what its command buttons take.
+enum class Key { kUp, kDown, kTab, kEnter, kSpace, kEscape };
 
 class Form : public Control {
   public:
@@ -55,17 +59,32 @@ class Form : public Control {
     // or null: those controls have no window of their own.
     Control* WindowlessControlAt(PixelPoint client) const;
 
+    // Called by the platform when its window holds another rectangle than
+    // the one asked for (a window larger than the screen is held to it):
+    // from then on the form reads back what the window holds.
+    void AcceptWindowBounds(PixelRect outer) { TakeBoundsFromPeer(outer); }
+
     // Called by the platform, inside the event barrier.
     void RaiseCloseRequest();
     void RaiseGotFocus();
-    // activated: the window of this program that becomes active, or null.
-    void RaiseDeactivate(const Form* activated);
+    // The window has become the active one.
+    void RaiseActivate();
+    // A key pressed in the window; Esc presses its cancel button.
+    void RaiseKeyDown(Key key, bool shift);
+
+    // For screen readers; none by default.
+    virtual AccessibleItems Accessibles() const { return {}; }
 
   protected:
     virtual void FormLoad() {}
     virtual void FormUnload() {}
     virtual void FormGotFocus() {}
-    virtual void FormDeactivate(const Form* /*activated*/) {}
+    virtual void FormActivate() {}
+    virtual void FormKeyDown(Key /*key*/, bool /*shift*/) {}
+
+    // Tells screen readers that the keyboard moved the focus to the
+    // accessible item whose area this is.
+    void AccessibleFocusMovedTo(const Control& area);
 
     template <class T>
     T& Find(const std::string& name) const {

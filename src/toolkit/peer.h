@@ -48,6 +48,9 @@ class FormPeer : public ControlPeer {
   public:
     // Makes the window the active one.
     virtual void Activate() = 0;
+    // Tells a screen reader that the keyboard moved the focus to the item
+    // of the form's accessible items with this index.
+    virtual void AccessibleFocusMoved(int item) = 0;
 };
 
 }  // namespace startart

@@ -26,11 +26,25 @@ class PictureBox;
 // Window show states for process start (the values of the Windows API).
 enum class ShowState : int { kNormal = 1, kMinimized = 2 };
 
+// The programs of Windows itself that the menu starts by the name a command
+// line gives them.
+enum class SystemProgram { kNone, kWrite, kNotepad, kExplorer };
+
 struct StartFailure {
-    // The system's reason, in words for the user.
+    enum class Kind {
+        kOther,
+        // The program to start does not exist.
+        kProgramMissing,
+        // The program asks for administrator rights, which only the system's
+        // consent prompt can give it.
+        kElevationRequired,
+        // The user declined the consent prompt.
+        kCancelled,
+    };
+
+    // The system's reason, in German words for the user.
     std::string reason;
-    // True when the program to start does not exist.
-    bool programMissing = false;
+    Kind kind = Kind::kOther;
 };
 
 // The registry's own functions, read only. Results are system error codes:
@@ -91,8 +105,17 @@ class Platform {
     // A modal message box with an OK button only and no icon.
     virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
 
-    // Starts a command line without waiting for it. nullopt when it started.
-    virtual std::optional<StartFailure> StartProcess(const std::string& commandLine, ShowState show) = 0;
+    // Starts a command line without waiting for it. A system program is the
+    // one in the system's own folders, never a namesake beside the menu;
+    // kNone leaves the search to the system. nullopt when it started.
+    virtual std::optional<StartFailure> StartProcess(const std::string& commandLine,
+                                                     ShowState show,
+                                                     SystemProgram program) = 0;
+    // Starts a program through the shell, which shows the consent prompt
+    // where the program asks for administrator rights.
+    virtual std::optional<StartFailure> StartThroughShell(const std::string& program,
+                                                          const std::string& parameters,
+                                                          ShowState show) = 0;
     // Opens a document with the program the system associates with its type.
     virtual std::optional<StartFailure> OpenDocument(const std::string& path, ShowState show) = 0;
 

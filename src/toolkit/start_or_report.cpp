@@ -1,17 +1,35 @@
 #include "toolkit/start_or_report.h"
 
+#include "toolkit/command_line.h"
+
 namespace startart {
 
 std::string StartFailureMessage(const std::string& commandLine, const StartFailure& failure) {
     return "Der Befehl '" + commandLine + "' konnte nicht ausgeführt werden:\r\n" + failure.reason;
 }
 
-bool StartOrReport(Platform& platform, const std::string& commandLine, ShowState show) {
-    const auto failure = platform.StartProcess(commandLine, show);
-    if (failure) {
-        MsgBox(platform, StartFailureMessage(commandLine, *failure));
+std::optional<StartFailure> StartCommand(Platform& platform,
+                                         const std::string& commandLine,
+                                         ShowState show,
+                                         SystemProgram program) {
+    auto failure = platform.StartProcess(commandLine, show, program);
+    if (failure && failure->kind == StartFailure::Kind::kElevationRequired) {
+        const CommandLineParts split = SplitCommandLine(commandLine);
+        failure = platform.StartThroughShell(split.program, split.parameters, show);
     }
-    return !failure;
+    return failure;
+}
+
+void ReportStartFailure(Platform& platform, const std::string& commandLine, const StartFailure& failure) {
+    if (failure.kind != StartFailure::Kind::kCancelled) {
+        MsgBox(platform, StartFailureMessage(commandLine, failure));
+    }
+}
+
+void StartOrReport(Platform& platform, const std::string& commandLine, ShowState show, SystemProgram program) {
+    if (const auto failure = StartCommand(platform, commandLine, show, program)) {
+        ReportStartFailure(platform, commandLine, *failure);
+    }
 }
 
 }  // namespace startart

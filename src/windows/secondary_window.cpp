@@ -24,10 +24,4 @@ void SecondaryWindow::CentreOnMainWindow() {
     SetTop((main.Height() - Height()) / 2 + main.Top());
 }
 
-void SecondaryWindow::FormDeactivate(const Form* activated) {
-    if (activated == &app_.MainWindow()) {
-        SetFocus();
-    }
-}
-
 }  // namespace startart

@@ -1,6 +1,6 @@
 // What the information window and the reader notice share: while either is
-// open the menu buttons are locked, each takes the focus back from the main
-// window, and each is centred on the main window.
+// open the menu buttons are locked (and the main window hands its activation
+// to the open one), and each is centred on the main window.
 #pragma once
 
 #include "toolkit/form.h"
@@ -21,9 +21,6 @@ class SecondaryWindow : public Form {
     // Centred on the main window's outer rectangle, even where that leaves the
     // screen.
     void CentreOnMainWindow();
-    // Only the main window's activation is answered, so two secondary windows
-    // open together do not take the focus from each other without end.
-    void FormDeactivate(const Form* activated) override;
 
     Application& app_;
 };

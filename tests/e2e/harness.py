@@ -98,6 +98,28 @@ def stop_wine():
 
 READER_KEY = r"HKCR\Software\Adobe\Acrobat\Exe"
 
+# Where Windows keeps the programs that the menu starts by their system
+# names, in the test prefix.
+WINDOWS_FOLDER = PREFIX / "drive_c" / "windows"
+STAND_INS = {
+    "write.exe": WINDOWS_FOLDER / "system32" / "write.exe",
+    "notepad.exe": WINDOWS_FOLDER / "system32" / "notepad.exe",
+    "explorer.exe": WINDOWS_FOLDER / "explorer.exe",
+}
+
+
+def install_stand_ins():
+    """Recorders in place of write, notepad and explorer, with empty logs.
+    Wine runs its own programs of the system folder, whatever file lies
+    there, unless it is told to load the file. Not explorer, whose copy in
+    the system folder is Wine's desktop: its stand-in lies in the Windows
+    folder."""
+    for name, path in STAND_INS.items():
+        if path.parent.name == "system32":
+            wine("reg", "add", r"HKCU\Software\Wine\DllOverrides", "/v", name, "/d", "native", "/f")
+        shutil.copy(RECORDER, path)
+        path.with_suffix(".log").unlink(missing_ok=True)
+
 
 def register_reader(command):
     wine("reg", "add", READER_KEY, "/ve", "/d", command, "/f")
@@ -156,6 +178,7 @@ class Desktop:
 
     def __init__(self):
         found = wait_for(lambda: xdotool("search", "--name", "Wine desktop").split(), "Wine's desktop")
+        self.window = found[0]
         shell = xdotool("getwindowgeometry", "--shell", found[0])
         geometry = dict(line.split("=", 1) for line in shell.split())
         self.origin = (int(geometry["X"]), int(geometry["Y"]))
@@ -165,6 +188,13 @@ class Desktop:
 
     def click(self, point):
         xdotool("mousemove", point[0] + self.origin[0], point[1] + self.origin[1], "click", "1")
+
+    def key(self, *names):
+        """Types keys, as xdotool names them (Down, Return, Escape), into
+        Wine's desktop; without a window manager nothing gives it the
+        keyboard by itself."""
+        xdotool("windowfocus", "--sync", self.window)
+        xdotool("key", "--delay", "150", *names)
 
     def shot(self, name):
         SHOTS.mkdir(parents=True, exist_ok=True)
@@ -319,7 +349,9 @@ def demo_settings():
 
 def make_medium(name, settings, recorders=()):
     """A medium in a folder of its own: the demo medium with st.art packed
-    from the settings, and a recorder copied to each of the given names."""
+    from the settings, and a recorder copied to each of the given names
+    (programs of the medium, or decoys named like the system's programs,
+    which must never run)."""
     folder = WORK / name
     shutil.rmtree(folder, ignore_errors=True)
     shutil.copytree(demo_medium(), folder)

@@ -5,11 +5,15 @@ the show state they were started with."""
 import unittest
 
 from harness import (
+    STAND_INS,
     MenuTestCase,
     cell_rect,
     demo_settings,
+    install_stand_ins,
     make_medium,
+    recorded,
     register_reader,
+    settle,
     unregister_reader,
     wait_for,
     wait_for_record,
@@ -26,6 +30,8 @@ TARGETS = [
     "programme\\fehlt.exe",
 ]
 READER = "Reader Dir/recorder.exe"
+# Named like the system's programs, beside the menu: never to be started.
+DECOYS = ["write.exe", "notepad.exe", "explorer.exe"]
 SHOW_NORMAL = 1
 
 
@@ -38,12 +44,13 @@ class Launching(MenuTestCase):
         settings["ReaderSetup"]["setup"] = ""
         for index, target in enumerate(TARGETS):
             settings[f"ButtonEntry {index}"] = {"button": f"Knopf {index}", "buttonb": f"> Knopf {index}", "anw": target}
-        cls.medium = make_medium("launch", settings, ["write.exe", "notepad.exe", "explorer.exe", READER])
+        cls.medium = make_medium("launch", settings, [*DECOYS, READER])
         cls.directory = windows_path(cls.medium) + "\\"
 
     def setUp(self):
         for log in self.medium.rglob("*.log"):
             log.unlink()
+        install_stand_ins()
         self.reader_command = f'"{windows_path(self.medium / READER)}"'
         register_reader(self.reader_command)
         self.addCleanup(unregister_reader)
@@ -54,15 +61,33 @@ class Launching(MenuTestCase):
 
     def test_each_kind_of_target_starts_with_its_command_line_in_a_normal_window(self):
         expected = [
-            ("write.exe", f'write "{self.directory}dokumente\\liesmich.rtf"'),
-            ("notepad.exe", f'notepad "{self.directory}dokumente\\beispiel.ini"'),
-            (READER, f'{self.reader_command} "{self.directory}dokumente\\katalog.pdf"'),
-            ("programme/hallo.exe", "programme\\hallo.exe"),
-            ("explorer.exe", "explorer http://www.velmo-verlag.example/"),
+            (STAND_INS["write.exe"], f'write "{self.directory}dokumente\\liesmich.rtf"'),
+            (STAND_INS["notepad.exe"], f'notepad "{self.directory}dokumente\\beispiel.ini"'),
+            (self.medium / READER, f'{self.reader_command} "{self.directory}dokumente\\katalog.pdf"'),
+            (self.medium / "programme/hallo.exe", "programme\\hallo.exe"),
+            (STAND_INS["explorer.exe"], "explorer http://www.velmo-verlag.example/"),
         ]
         for index, (program, command_line) in enumerate(expected):
             self.click(index)
-            self.assertEqual(wait_for_record(self.medium / program), [(command_line, SHOW_NORMAL)])
+            self.assertEqual(wait_for_record(program), [(command_line, SHOW_NORMAL)])
+        for decoy in DECOYS:
+            self.assertEqual(recorded(self.medium / decoy), [], decoy)
+
+    def test_the_keyboard_alone_starts_the_second_button_and_esc_closes_the_information_window(self):
+        wait_for(lambda: self.menu.window(self.menu.main["hwnd"])["foreground"], "the menu in the foreground")
+        self.menu.move((550, 420))
+        settle()
+        self.menu.desktop.key("Down", "Down")
+        wait_for(lambda: self.menu.looks(self.menu.shot("keyboard"), 2) == ["normal", "highlighted"], "button 1 highlighted")
+        self.menu.desktop.key("Return")
+        self.assertEqual(
+            wait_for_record(STAND_INS["notepad.exe"]), [(f'notepad "{self.directory}dokumente\\beispiel.ini"', SHOW_NORMAL)]
+        )
+        self.menu.click((200, 200))
+        window = self.menu.window_titled("Information")
+        wait_for(lambda: self.menu.window(window["hwnd"])["foreground"], "the information window in the foreground")
+        self.menu.desktop.key("Escape")
+        self.menu.wait_until_closed(window)
 
     def assert_reported(self, name, text):
         box = self.menu.message_box()
@@ -73,7 +98,7 @@ class Launching(MenuTestCase):
         self.menu.move((cell_rect(0)[0] + 140, cell_rect(0)[1] + 20))
         wait_for(lambda: self.menu.looks(self.menu.shot(f"message-{name}-after"), 1) == ["highlighted"], "button 0 highlighted")
         self.click(0)
-        wait_for_record(self.medium / "write.exe")
+        wait_for_record(STAND_INS["write.exe"])
 
     def test_a_target_of_no_known_kind_is_reported(self):
         self.click(5)

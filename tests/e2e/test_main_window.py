@@ -46,7 +46,10 @@ class DemoMenu(MenuTestCase):
             self.assertIsNotNone(self.menu.label_ink(shot, index), index)
 
     def test_the_button_under_the_pointer_is_highlighted_until_the_pointer_reaches_the_background(self):
-        normal = self.menu.shot("demo-normal")
+        # The labels are painted a moment after the window shows.
+        normal = wait_for(
+            lambda: (shot := self.menu.shot("demo-normal")) and self.menu.label_ink(shot, 2) and shot, "labels painted"
+        )
         self.menu.move((cell_rect(2)[0] + CELL_WIDTH - 20, cell_rect(2)[1] + CELL_HEIGHT // 2))
 
         def highlighted_shot():

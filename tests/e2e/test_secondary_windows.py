@@ -5,10 +5,12 @@ them is open and react again at once when it closes."""
 import unittest
 
 from harness import (
+    STAND_INS,
     MenuTestCase,
     cell_rect,
     centre,
     demo_settings,
+    install_stand_ins,
     make_medium,
     recorded,
     settle,
@@ -31,11 +33,12 @@ class SecondaryWindows(MenuTestCase):
     def setUpClass(cls):
         super().setUpClass()
         unregister_reader()
-        cls.medium = make_medium("windows", demo_settings(), ["write.exe", "explorer.exe", "reader/setup.exe"])
+        cls.medium = make_medium("windows", demo_settings(), ["reader/setup.exe"])
 
     def setUp(self):
         for log in self.medium.rglob("*.log"):
             log.unlink()
+        install_stand_ins()
         self.menu = self.start_menu(self.medium)
 
     def look(self, index, name):
@@ -59,7 +62,7 @@ class SecondaryWindows(MenuTestCase):
         self.menu.move(point_in(1))
         wait_for(lambda: self.look(1, "windows-after") == "highlighted", "button 1 highlighted")
         self.menu.click(point_in(1))
-        self.assertEqual(len(wait_for_record(self.medium / "write.exe")), 1)
+        self.assertEqual(len(wait_for_record(STAND_INS["write.exe"])), 1)
 
     def test_information_window_rests_the_buttons_and_opens_the_homepage(self):
         before = self.menu.shot("information-before")
@@ -74,10 +77,10 @@ class SecondaryWindows(MenuTestCase):
         self.menu.click(point_in(1))
         self.menu.click_button(window, "Velmo-Homepage")
         self.assertEqual(
-            wait_for_record(self.medium / "explorer.exe"), [("explorer http://www.velmo-verlag.example/", SHOW_NORMAL)]
+            wait_for_record(STAND_INS["explorer.exe"]), [("explorer http://www.velmo-verlag.example/", SHOW_NORMAL)]
         )
         self.assertIsNotNone(self.menu.window(window["hwnd"]))
-        self.assertEqual(recorded(self.medium / "write.exe"), [])
+        self.assertEqual(recorded(STAND_INS["write.exe"]), [])
 
         self.menu.click_button(window, "Verlassen")
         self.menu.wait_until_closed(window)
@@ -103,7 +106,7 @@ class SecondaryWindows(MenuTestCase):
         self.menu.click_button(window, "Installieren")
         self.assertEqual(wait_for_record(self.medium / "reader/setup.exe"), [("reader\\setup.exe", SHOW_MINIMIZED)])
         self.assertIsNotNone(self.menu.window(window["hwnd"]))
-        self.assertEqual(recorded(self.medium / "write.exe"), [])
+        self.assertEqual(recorded(STAND_INS["write.exe"]), [])
 
         self.menu.click_button(window, "Abbrechen")
         self.menu.wait_until_closed(window)

@@ -1,7 +1,8 @@
 #!/bin/sh
-# The built startart-pack on files, as a publisher runs it.
+# The built startart-pack on files, as a publisher runs it: the Linux tool
+# directly, the Windows tool under the emulator that runs it (Wine).
 #
-#   cli_test.sh CASE TOOL WORKDIR
+#   cli_test.sh CASE TOOL WORKDIR [EMULATOR]
 #
 # Fixtures: all-bytes.art holds every byte value in its texts, blanks at their
 # edges, quotes, backslashes and line breaks, and the extreme numbers;
@@ -10,13 +11,30 @@
 # record.
 set -eu
 case=$1
-tool=$2
+built=$2
 work=$3
+emulator=${4:-}
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 fixtures="$here/fixtures"
 rm -rf "$work"
 mkdir -p "$work"
+# Names with umlauts reach the tool as the publisher's UTF-8.
+LC_ALL=C.UTF-8
+export LC_ALL
+
+# runner SCRIPT PROGRAM: a script that runs PROGRAM with its arguments, so
+# that every call, and the scripts that call the tool, name it as one command.
+runner() {
+    if [ -n "$emulator" ]; then
+        printf '#!/bin/sh\nexec "%s" "%s" "$@"\n' "$emulator" "$2" >"$1"
+    else
+        printf '#!/bin/sh\nexec "%s" "$@"\n' "$2" >"$1"
+    fi
+    chmod +x "$1"
+}
+tool="$work/startart-pack"
+runner "$tool" "$built"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -66,6 +84,7 @@ demo)
     # Any file stands in for the program: check only looks for it.
     echo MZ >"$work/hallo.exe"
     STARTART_PACK=$tool "$root/scripts/make-demo-medium" "$work/medium" "$work/hallo.exe" >/dev/null
+    cp "$work/hallo.exe" "$work/medium/startart.exe"
     expect_exit 0 "$tool" check "$work/medium"
     grep -q "keine Probleme gefunden" "$work/out" || fail "check said: $(cat "$work/out")"
     round_trip "$work/medium/st.art"
@@ -81,6 +100,7 @@ picture-formats)
     # format and variant that ImageMagick writes and Windows' imaging reads.
     echo MZ >"$work/hallo.exe"
     STARTART_PACK=$tool "$root/scripts/make-demo-medium" "$work/medium" "$work/hallo.exe" >/dev/null
+    cp "$work/hallo.exe" "$work/medium/startart.exe"
     expect_exit 0 "$tool" unpack "$work/medium/st.art" -o "$work/medium.ini"
     for variant in BMP:bmp BMP2:bmp BMP3:bmp GIF:gif GIF87:gif JPEG:jpg PJPEG:jpg PNG:png PNG8:png PNG48:png \
         TIFF:tif ICO:ico; do
@@ -130,13 +150,53 @@ bad-input)
 
     expect_exit 2 "$tool"
     expect_exit 2 "$tool" pack "$work/good.ini"
+    grep -q "^pack: -o st.art fehlt" "$work/err" || fail "pack without -o: $(cat "$work/err")"
     expect_exit 2 "$tool" unpack a.art b.art
     expect_exit 2 "$tool" frobnicate "$work/good.ini"
     expect_exit 2 "$tool" check "$work/no-such-medium"
-    expect_exit 0 "$tool" --help
+    expect_exit 2 "$tool" init "$work/a" -o "$work/b"
+    for command in "" init unpack pack check; do
+        # shellcheck disable=SC2086
+        expect_exit 0 "$tool" $command --help
+        grep -q "startart-pack init ORDNER" "$work/out" || fail "$command --help: $(cat "$work/out")"
+    done
+    expect_exit 0 "$tool" --version
+    grep -Eqx "startart-pack [0-9]+[.][0-9]+[.][0-9]+" "$work/out" || fail "--version: $(cat "$work/out")"
     expect_exit 1 "$tool" unpack "$work/missing.art"
     expect_exit 1 "$tool" check "$work"
     grep -q "st.art" "$work/out" || fail "check of an empty medium: $(cat "$work/out")"
+    ;;
+init)
+    # Without the menu beside the tool, init says so and check reports it.
+    medium="$work/Vorlage für Grüße"
+    expect_exit 0 "$tool" init "$medium"
+    grep -q "neben startart-pack liegt kein startart.exe" "$work/err" || fail "init: $(cat "$work/err")"
+    expect_exit 1 "$tool" check "$medium"
+    [ "$(cat "$work/out")" = "$medium: startart.exe fehlt neben st.art; ohne das Menü startet vom Medium nichts" ] ||
+        fail "check of the template without the menu: $(cat "$work/out")"
+    expect_exit 1 "$tool" init "$medium"
+    grep -q "der Ordner ist nicht leer" "$work/err" || fail "init into a full folder: $(cat "$work/err")"
+
+    # As the release keeps them: the menu beside the tool.
+    mkdir "$work/Werkzeug"
+    cp "$built" "$work/Werkzeug/"
+    echo MZ >"$work/Werkzeug/startart.exe"
+    runner "$work/released-tool" "$work/Werkzeug/$(basename "$built")"
+    medium="$work/Medium Ä"
+    expect_exit 0 "$work/released-tool" init "$medium"
+    [ ! -s "$work/err" ] || fail "init with the menu beside it: $(cat "$work/err")"
+    cmp "$work/Werkzeug/startart.exe" "$medium/startart.exe" || fail "init did not copy the menu"
+    expect_exit 0 "$tool" check "$medium"
+    [ "$(cat "$work/out")" = "$medium: keine Probleme gefunden" ] || fail "check of the template: $(cat "$work/out")"
+
+    # Edited and packed over the st.art that init wrote; a comment at the end
+    # of a value stays part of it.
+    sed 's/^titel = .*/titel = Grüße aus Köln ; Entwurf/' "$medium/medium.ini" >"$work/edited.ini"
+    cp "$work/edited.ini" "$medium/medium.ini"
+    expect_exit 0 "$tool" pack "$medium/medium.ini" -o "$medium/st.art"
+    grep -q "Feld 'titel': '; Entwurf' gehört zum Wert" "$work/err" || fail "no warning: $(cat "$work/err")"
+    expect_exit 0 "$tool" unpack "$medium/st.art"
+    grep -qx "titel = Grüße aus Köln ; Entwurf" "$work/out" || fail "st.art was not replaced: $(cat "$work/out")"
     ;;
 *)
     fail "unknown case $case"

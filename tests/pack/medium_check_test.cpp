@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "pack/autorun_inf.h"
 #include "picture_files.h"
 #include "temp_medium.h"
 
@@ -12,8 +13,8 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-// A medium with a button of every kind, its files named in other cases than
-// the settings name them, as on a CD.
+// A medium with a button of every kind and the reader's installer, its files
+// named in other cases than the settings name them, as on a CD.
 class MediumCheckTest : public ::testing::Test {
   protected:
     MediumCheckTest() {
@@ -32,6 +33,12 @@ class MediumCheckTest : public ::testing::Test {
         settings.buttons[3] = {"Hallo", "» Hallo", "programme\\hallo.exe"};
         settings.buttons[4] = {"Web", "» Web", "http://velmo.example/"};
         settings.buttons[5] = {"Beenden", "» Beenden", "Ende"};
+        settings.reader.setup = "reader\\setup /s";  // Windows appends .exe
+        medium.Write("StartArt.exe", "MZ");
+        medium.Write("autorun.inf", FormatAutorunInf("velmo.ico", "Velmo – Bücher"));
+        medium.Write("velmo.ico", Icon(1, 64));
+        medium.Write("reader/Setup.exe", "MZ");
+        // The size of its place in a window 640 x 480 pixels.
         medium.Write("bilder/titel.bmp", Bmp24(465, 457));
         medium.Write("bilder/knoepfe.bmp", Bmp24(800, 160));
         medium.Write("velmo.bmp", Bmp24(32, 32));
@@ -43,7 +50,11 @@ class MediumCheckTest : public ::testing::Test {
 
     std::vector<std::string> Check() {
         medium.WriteSettings(settings);
-        return CheckMedium(medium.Path());
+        return CheckMedium(medium.Path()).problems;
+    }
+    std::vector<std::string> Warnings() {
+        medium.WriteSettings(settings);
+        return CheckMedium(medium.Path()).warnings;
     }
 
     TempMedium medium;
@@ -52,16 +63,23 @@ class MediumCheckTest : public ::testing::Test {
 
 TEST_F(MediumCheckTest, ACompleteMediumHasNoProblems) {
     EXPECT_THAT(Check(), IsEmpty());
+    EXPECT_THAT(Warnings(), IsEmpty());
+}
+
+TEST_F(MediumCheckTest, TheMenuMustLieBesideItsSettings) {
+    std::filesystem::remove(medium.Path() / "StartArt.exe");
+    medium.Write("programme/startart.exe", "MZ");
+    EXPECT_THAT(Check(), ElementsAre("startart.exe fehlt neben st.art; ohne das Menü startet vom Medium nichts"));
 }
 
 TEST_F(MediumCheckTest, SettingsThatDoNotDecodeStopTheCheck) {
-    EXPECT_THAT(CheckMedium(medium.Path()), ElementsAre("st.art fehlt"));
+    EXPECT_THAT(CheckMedium(medium.Path()).problems, ElementsAre("st.art fehlt"));
 
     std::vector<unsigned char> bytes(kSettingsFileLength, 0);
     bytes[3 * kRecordLength] = 3;
     bytes[3 * kRecordLength + 5] = 200;
     medium.Write("ST.ART", bytes);
-    EXPECT_THAT(CheckMedium(medium.Path()),
+    EXPECT_THAT(CheckMedium(medium.Path()).problems,
                 ElementsAre("st.art: Datensatz 4 (ButtonEntry 0), Feld 'buttonb': 79 Byte über das Ende der 128 "
                             "Byte des Datensatzes"));
 }
@@ -93,7 +111,7 @@ TEST_F(MediumCheckTest, PicturesMustLoad) {
     settings.menu.titelbild = "fehlt.jpg";
     medium.Write("velmo.bmp", "kein Bild");
     std::vector<unsigned char> cut = Bmp24(800, 160);
-    cut.resize(cut.size() - 1);
+    cut.pop_back();
     medium.Write("bilder/knoepfe.bmp", cut);
     EXPECT_THAT(Check(), ElementsAre("Feld 'icon': 'velmo.bmp' ist kein Bild in einem Format, das das Menü lädt (BMP, "
                                      "GIF, JPEG, PNG, TIFF, ICO, CUR)",
@@ -104,6 +122,72 @@ TEST_F(MediumCheckTest, PicturesMustLoad) {
     medium.Write("velmo.bmp", Bmp24(32, 32));
     medium.Write("bilder/knoepfe.bmp", Bmp24(800, 160));
     EXPECT_THAT(Check(), ElementsAre("Feld 'titelbild' ist leer; das Menü braucht hier ein Bild"));
+}
+
+TEST_F(MediumCheckTest, PicturesMayNotClaimMoreThanTheMenuLoads) {
+    // Headers that claim more pixels than follow them: the menu refuses them
+    // by the claim alone.
+    medium.Write("bilder/titel.bmp", Bmp(40, 60000, 60000, 24, 0, 4096));
+    medium.Write("velmo.bmp", Bmp(40, 16385, 1, 24, 0, 4096));
+    medium.Write("bilder/knoepfe.bmp", Bmp(40, 10000, 5001, 24, 0, 4096));
+    const std::string limit = " Pixel an; das Menü lädt Bilder bis 16384 Pixel je Seite und 50 Millionen Pixel";
+    EXPECT_THAT(Check(), ElementsAre("Feld 'icon': 'velmo.bmp' gibt 16385×1" + limit,
+                                     "Feld 'titelbild': 'Bilder\\Titel.BMP' gibt 60000×60000" + limit,
+                                     "Feld 'bild': 'bilder\\\\knoepfe.bmp' gibt 10000×5001" + limit));
+}
+
+TEST_F(MediumCheckTest, ATitlePictureOfAnotherSizeThanItsPlaceIsAWarning) {
+    medium.Write("bilder/titel.bmp", Bmp24(800, 600));
+    EXPECT_THAT(Check(), IsEmpty());
+    EXPECT_THAT(Warnings(), ElementsAre("Feld 'titelbild': 'Bilder\\Titel.BMP' ist 800×600 Pixel groß und wird auf "
+                                        "465×457 Pixel gestreckt; in genau dieser Größe bleibt es scharf und "
+                                        "unverzerrt"));
+}
+
+TEST_F(MediumCheckTest, TheReadersInstallerMustBeOnTheMedium) {
+    settings.reader.setup = "\"Reader 11\\AdbeRdr.exe\" /sAll";
+    EXPECT_THAT(Check(), ElementsAre("Feld 'setup' in [ReaderSetup]: das Installationsprogramm 'Reader "
+                                     "11\\AdbeRdr.exe' fehlt auf dem Medium"));
+    medium.Write("reader 11/adbERDR.EXE", "MZ");
+    EXPECT_THAT(Check(), IsEmpty());
+    // Without an installer the menu offers none.
+    settings.reader.setup.clear();
+    std::filesystem::remove_all(medium.Path() / "reader");
+    EXPECT_THAT(Check(), IsEmpty());
+}
+
+TEST_F(MediumCheckTest, EveryNameMustFitADisc) {
+    medium.Write("dokumente/" + std::string(60, 'x') + ".pdf", "%PDF-1.4");  // 64 characters
+    std::string umlauts;  // two bytes each here, one character each on a disc
+    for (int i = 0; i < 60; ++i) {
+        umlauts += "ä";
+    }
+    medium.Write("dokumente/" + umlauts + ".pdf", "%PDF-1.4");
+    medium.Write("dokumente/" + std::string(61, 'y') + ".pdf", "%PDF-1.4");
+    medium.Write("Wer?Wie:Was/liesmich.txt", "");
+    EXPECT_THAT(Check(), ElementsAre("Name 'Wer?Wie:Was' enthält '?'; eine CD oder DVD (Joliet) und Windows erlauben "
+                                     "* ? : \" < > | und \\ nicht in Namen",
+                                     "Name 'dokumente\\" + std::string(61, 'y') +
+                                         ".pdf' hat 65 Zeichen; eine CD oder DVD (Joliet) fasst höchstens 64"));
+}
+
+TEST_F(MediumCheckTest, AutorunInfMustStartTheMenuWithAnIconOfTheMedium) {
+    std::filesystem::remove(medium.Path() / "autorun.inf");
+    medium.Write("AUTORUN.INF", "[AutoRun]\r\nOPEN = \"StartArt.exe\"\r\nIcon=startart.exe,0\r\n");
+    EXPECT_THAT(Check(), IsEmpty());
+
+    medium.Write("AUTORUN.INF", "[autorun]\nopen=setup.exe\nicon=fehlt.ico\n");
+    EXPECT_THAT(Check(),
+                ElementsAre("autorun.inf: open=setup.exe startet nicht das Menü; richtig ist open=startart.exe",
+                            "autorun.inf: das Symbol 'fehlt.ico' aus icon= fehlt auf dem Medium"));
+    medium.Write("AUTORUN.INF", "[Ausführen]\nopen=startart.exe\n[autorun]\nicon=velmo.bmp\n");
+    EXPECT_THAT(Check(), ElementsAre("autorun.inf: im Abschnitt [autorun] fehlt open=startart.exe",
+                                     "autorun.inf: 'velmo.bmp' aus icon= ist keine Symboldatei (ICO)"));
+
+    std::filesystem::remove(medium.Path() / "AUTORUN.INF");
+    EXPECT_THAT(Check(), IsEmpty());
+    EXPECT_THAT(Warnings(), ElementsAre("autorun.inf fehlt; ohne sie bietet Windows das Menü beim Einlegen einer CD "
+                                        "oder DVD nicht an"));
 }
 
 TEST_F(MediumCheckTest, TheButtonPictureMustHoldTheChosenDesign) {

@@ -55,4 +55,17 @@ inline Bytes Bmp24(std::int32_t width, std::int32_t height) {
     return Bmp(40, width, height, 24, 0, stride * static_cast<std::size_t>(height));
 }
 
+// An icon with a 16 x 16 and a 32 x 32 image, each a bitmap of `imageBytes`.
+inline Bytes Icon(unsigned type, std::uint32_t imageBytes) {
+    Writer w;
+    w.Le16(0).Le16(type).Le16(2);
+    const std::uint32_t first = 6 + 2 * 16;
+    w.U8(16).U8(16).U8(0).U8(0).Le16(1).Le16(32).Le32(imageBytes).Le32(first);
+    w.U8(32).U8(32).U8(0).U8(0).Le16(1).Le16(32).Le32(imageBytes).Le32(first + imageBytes);
+    for (int image = 0; image < 2; ++image) {
+        w.Le32(40).Zeros(imageBytes - 4);
+    }
+    return w.bytes;
+}
+
 }  // namespace startart::pack

@@ -1,5 +1,6 @@
 #include "pack/text_form.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "basic/windows1252.h"
@@ -102,9 +103,38 @@ TEST(TextForm, ErrorsNameFileLineAndField) {
     EXPECT_EQ(ErrorOf("[MenuSettings]\n= 2\n"), "m.ini:2: Feldname fehlt vor '='");
     EXPECT_EQ(ErrorOf("[MenuSettings\n"), "m.ini:1: Abschnitt ohne schließende Klammer: [MenuSettings");
     EXPECT_EQ(ErrorOf("[ButtonEntry 15]\n").substr(0, 41), "m.ini:1: unbekannter Abschnitt [ButtonEnt");
+}
+
+TEST(TextForm, RefusesWhatIsNotUtf8NamingTheField) {
     EXPECT_EQ(ErrorOf("[MenuSettings]\ntitel = Gr\xFC\xDF"
                       "e\n"),
-              "m.ini:2: kein gültiges UTF-8; die Datei muss in UTF-8 gespeichert sein");
+              "m.ini:2: Feld 'titel': kein gültiges UTF-8 ab Byte 0xFC; die Datei muss in UTF-8 gespeichert sein");
+    // An overlong 'A', a surrogate, a code point above U+10FFFF, a sequence
+    // cut off at the end of the line.
+    for (const auto& [value, byte] :
+         {std::pair{"X\xC1\x81Y", "C1"}, {"\xED\xA0\x80", "ED"}, {"\xF4\x90\x80\x80", "F4"}, {"Gr\xC3", "C3"}}) {
+        EXPECT_EQ(ErrorOf("[ButtonEntry 0]\n\nbutton = " + std::string(value) + "\n"),
+                  "m.ini:3: Feld 'button': kein gültiges UTF-8 ab Byte 0x" + std::string(byte) +
+                      "; die Datei muss in UTF-8 gespeichert sein");
+    }
+    EXPECT_EQ(ErrorOf("; f\xFCr den Katalog\n"),
+              "m.ini:1: kein gültiges UTF-8 ab Byte 0xFC; die Datei muss in UTF-8 gespeichert sein");
+}
+
+TEST(TextForm, ACommentAfterABareTextBelongsToItAndIsWarnedOf) {
+    std::vector<std::string> warnings;
+    const std::vector<unsigned char> bytes = PackTextForm(
+        "[ButtonEntry 0]\n"
+        "anw = katalog.pdf ; der Katalog\n"
+        "button = \"Preise ; 2026\"\n"
+        "buttonb = C# und F#\n"
+        "[ButtonEntry 1]\n"
+        "button = Nummer\t# 1\n",
+        "m.ini", &warnings);
+    EXPECT_EQ(DecodeSettingsFile(bytes).buttons[0].anw, "katalog.pdf ; der Katalog");
+    const std::string own = "' gehört zum Wert; ein Kommentar steht in einer eigenen Zeile, die mit ; oder # beginnt";
+    EXPECT_THAT(warnings, ::testing::ElementsAre("m.ini:2: Warnung: Feld 'anw': '; der Katalog" + own,
+                                                 "m.ini:6: Warnung: Feld 'button': '# 1" + own));
 }
 
 TEST(TextForm, ARecordTooLongNamesTheFieldThatRunsOverAndByHowMuch) {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "config/record_codec.h"
-#include "pack/field_extents.h"
 
 namespace startart::pack {
 namespace {
@@ -19,22 +18,6 @@ MenuSettings FullMenu() {
     menu.fett = true;
     menu.abstand = -1;
     return menu;
-}
-
-TEST(FieldExtents, AgreeWithTheCodecOnWhereARecordEnds) {
-    const std::vector<FieldExtent> extents = FieldExtents(FullMenu());
-    EXPECT_EQ(extents.back().end(), kRecordLength);
-    EXPECT_STREQ(extents.back().field, "abstand");
-    EXPECT_EQ(extents.back().offset, 126u);
-
-    SettingsFile file;
-    file.menu = FullMenu();
-    const std::vector<unsigned char> bytes = EncodeSettingsFile(file);
-    EXPECT_EQ(bytes[126], 0xFF);
-    EXPECT_EQ(bytes[127], 0xFF);
-    file.menu.titel += "z";
-    EXPECT_EQ(FieldExtents(file.menu).back().end(), kRecordLength + 1);
-    EXPECT_THROW(EncodeSettingsFile(file), RecordError);
 }
 
 TEST(WellFormed, WhatPackWritesIsWellFormed) {

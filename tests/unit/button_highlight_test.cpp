@@ -259,5 +259,89 @@ TEST(Clicks, LockedButtonsIgnoreThePointerWhileTheBackgroundStillClears) {
     EXPECT_EQ(Highlighted(menu), 2);
 }
 
+// The keyboard moves the pointer's highlight over the visible buttons, round
+// the column, and presses the highlighted one as a click does; a screen
+// reader hears of each move. A locked column takes no key, and the pointer
+// takes over again as soon as it moves.
+TEST(Keyboard, MovesTheHighlightOverTheVisibleButtonsAndPressesIt) {
+    SettingsFile file = SampleSettings();
+    file.buttons[2].button = "";
+    file.buttons[3].anw = "drei.exe";
+    StartedMenu menu(file);
+    Form1& form = menu.form1();
+    const auto press = [&](Key key, bool shift = false) {
+        EXPECT_TRUE(menu.platform.KeyDown(form, key, shift));
+        return Highlighted(menu);
+    };
+    EXPECT_EQ(press(Key::kUp), 9);
+    EXPECT_EQ(press(Key::kDown), 0);
+    EXPECT_EQ(press(Key::kDown), 1);
+    EXPECT_EQ(press(Key::kTab), 3);
+    EXPECT_EQ(press(Key::kTab, true), 1);
+    EXPECT_EQ(press(Key::kUp), 0);
+    EXPECT_EQ(press(Key::kUp), 9);
+    EXPECT_EQ(press(Key::kDown), 0);
+    // Accessible items: the title picture, then the visible buttons.
+    const auto* peer = dynamic_cast<HeadlessFormPeer*>(form.Peer());
+    EXPECT_EQ(peer->accessibleFocus, (std::vector<int>{9, 1, 2, 3, 2, 1, 9, 1}));
+
+    EXPECT_EQ(press(Key::kDown), 1);
+    EXPECT_EQ(press(Key::kTab), 3);
+    EXPECT_EQ(press(Key::kEnter), 3);
+    EXPECT_EQ(press(Key::kSpace), 3);
+    EXPECT_EQ(menu.CommandLines(), (std::vector<std::string>{"drei.exe", "drei.exe"}));
+
+    SetMenuButtonsEnabled(form, false);
+    EXPECT_EQ(press(Key::kDown), 3);
+    EXPECT_EQ(press(Key::kEnter), 3);
+    EXPECT_EQ(menu.platform.started.size(), 2u);
+    SetMenuButtonsEnabled(form, true);
+
+    EXPECT_TRUE(menu.platform.MouseMove(menu.face(5)));
+    EXPECT_EQ(Highlighted(menu), 5);
+    EXPECT_EQ(press(Key::kDown), 6);
+}
+
+// What a screen reader is told of the main window: the title picture, which
+// opens the information window, and the visible buttons by their labels,
+// the highlighted one focused, all unavailable while the column is locked.
+TEST(Accessibles, NameTheTitlePictureAndTheVisibleButtonsWithTheirActionsAndStates) {
+    SettingsFile file = SampleSettings();
+    file.menu.anzahl = 3;
+    file.buttons[1].button = "";
+    file.buttons[2].anw = "zwei.exe";
+    StartedMenu menu(file);
+    Form1& form = menu.form1();
+    menu.platform.MouseMove(menu.face(2));
+    const AccessibleItems items = form.Accessibles();
+    ASSERT_EQ(items.size(), 3u);
+    const struct {
+        AccessibleItem::Role role;
+        const char* name;
+        const char* action;
+        const Control* area;
+        bool focused;
+    } expected[] = {
+        {AccessibleItem::Role::kGraphic, "Demo", "Informationen", &form.Image1, false},
+        {AccessibleItem::Role::kPushButton, "Knopf 0", "Drücken", &form.Picture2(0), false},
+        {AccessibleItem::Role::kPushButton, "Knopf 2", "Drücken", &form.Picture2(2), true},
+    };
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i].role, expected[i].role) << i;
+        EXPECT_EQ(items[i].name, expected[i].name) << i;
+        EXPECT_EQ(items[i].defaultAction, expected[i].action) << i;
+        EXPECT_EQ(items[i].area, expected[i].area) << i;
+        EXPECT_EQ(items[i].focused, expected[i].focused) << i;
+        EXPECT_FALSE(items[i].unavailable) << i;
+    }
+    menu.platform.Click(*items[2].target);
+    EXPECT_EQ(menu.CommandLines(), std::vector<std::string>{"zwei.exe"});
+
+    menu.platform.Click(*items[0].target);
+    EXPECT_TRUE(menu.form2().Loaded());
+    EXPECT_TRUE(form.Accessibles()[1].unavailable);
+    EXPECT_TRUE(form.Accessibles()[2].unavailable);
+}
+
 }  // namespace
 }  // namespace startart::testing

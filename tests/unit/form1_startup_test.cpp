@@ -2,6 +2,7 @@
 // title picture, and every way start-up can stop before the window shows.
 #include <gtest/gtest.h>
 
+#include "menu/window_size.h"
 #include "test_medium.h"
 
 namespace startart::testing {
@@ -46,6 +47,12 @@ TEST_P(MainWindowGeometry, SizePlaceAndTitlePicture) {
     EXPECT_EQ(form.Image1.Top(), 0);
     EXPECT_EQ(form.Image1.Width(), c.imageWidth);
     EXPECT_EQ(form.Image1.Height(), c.imageHeight);
+
+    // The authoring tool's plan of the same window.
+    const Screen screen(c.screen);
+    const MainWindowPixels plan = PlanMainWindow(form.settings, screen);
+    EXPECT_EQ(plan, (MainWindowPixels{screen.ToPixelsX(c.width), screen.ToPixelsY(c.height),
+                                      screen.ToPixelsX(c.imageWidth), screen.ToPixelsY(c.imageHeight)}));
 }
 
 // Positions land on the nearest pixel, halves to even, so each case reads

@@ -141,7 +141,8 @@ TEST(Launch, AFailedStartIsReportedAndTheMenuCarriesOn) {
     launcher.settings.buttons[1].anw = "da.exe";
     launcher.platform.startOutcome = [](const std::string& commandLine) -> std::optional<StartFailure> {
         if (commandLine == "fehlt.exe") {
-            return StartFailure{"Das System kann die angegebene Datei nicht finden.", true};
+            return StartFailure{"Das System kann die angegebene Datei nicht finden.",
+                                StartFailure::Kind::kProgramMissing};
         }
         return std::nullopt;
     };
@@ -178,10 +179,11 @@ TEST(Launch, RichTextFallsBackToTheAssociatedProgram) {
         Launcher launcher("x.rtf");
         launcher.platform.startOutcome = [&](const std::string& line) -> std::optional<StartFailure> {
             if (line == write && (c.writeMissing || c.writeFails)) {
-                return StartFailure{"kaputt", c.writeMissing};
+                return StartFailure{"kaputt",
+                                    c.writeMissing ? StartFailure::Kind::kProgramMissing : StartFailure::Kind::kOther};
             }
             if (line == document && c.associationFails) {
-                return StartFailure{"keine Zuordnung", false};
+                return StartFailure{"keine Zuordnung"};
             }
             return std::nullopt;
         };
@@ -191,7 +193,7 @@ TEST(Launch, RichTextFallsBackToTheAssociatedProgram) {
         ASSERT_EQ(launcher.platform.started.size(), started ? 1u : 0u);
         if (started) {
             EXPECT_EQ(launcher.platform.started[0].commandLine, c.openedAsDocument ? document : write);
-            EXPECT_EQ(launcher.platform.started[0].asDocument, c.openedAsDocument);
+            EXPECT_EQ(launcher.platform.started[0].way == HeadlessPlatform::Start::Way::kDocument, c.openedAsDocument);
         }
         EXPECT_EQ(launcher.platform.messages.size(), reported ? 1u : 0u);
         if (reported) {
@@ -204,7 +206,7 @@ TEST(Launch, RichTextFallsBackToTheAssociatedProgram) {
 TEST(Launch, OnlyWriteHasAFallback) {
     Launcher launcher("x.ini");
     launcher.platform.startOutcome = [](const std::string&) -> std::optional<StartFailure> {
-        return StartFailure{"fehlt", true};
+        return StartFailure{"fehlt", StartFailure::Kind::kProgramMissing};
     };
     launcher.Click();
     EXPECT_TRUE(launcher.platform.started.empty());

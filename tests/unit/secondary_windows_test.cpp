@@ -218,7 +218,7 @@ TEST(SecondaryWindows, MenuLockedWhileEitherIsOpen) {
     }
 }
 
-TEST(SecondaryWindows, TakeTheFocusBackOnlyFromTheMainWindow) {
+TEST(SecondaryWindows, TheMainWindowHandsTheActivationToTheOpenOneTheNoticeFirst) {
     StartedMenu menu;
     HeadlessPlatform& platform = menu.platform;
     menu.ShowNotice();
@@ -229,23 +229,31 @@ TEST(SecondaryWindows, TakeTheFocusBackOnlyFromTheMainWindow) {
     platform.Click(menu.form1().Image1);
     EXPECT_EQ(platform.activeForm, &menu.form2());
 
-    // Between the two windows the focus moves as the user moves it.
+    // Between the two windows the activation moves as the user moves it;
+    // from the main window it goes to the notice.
     platform.Activate(menu.form3());
     EXPECT_EQ(platform.activeForm, &menu.form3());
     platform.Activate(menu.form2());
     EXPECT_EQ(platform.activeForm, &menu.form2());
     platform.Activate(menu.form1());
-    EXPECT_EQ(platform.activeForm, &menu.form2());
+    EXPECT_EQ(platform.activeForm, &menu.form3());
 
-    // Another program may take it.
+    // Another program may take it; coming back to the menu from there still
+    // ends in the notice, and in the information window once it is alone.
     platform.Barrier().Run([&] { platform.MoveActivation(nullptr); });
     EXPECT_EQ(platform.activeForm, nullptr);
+    platform.Activate(menu.form1());
+    EXPECT_EQ(platform.activeForm, &menu.form3());
+    platform.Click(menu.form3().Command2);
+    platform.Barrier().Run([&] { platform.MoveActivation(nullptr); });
+    platform.Activate(menu.form1());
+    EXPECT_EQ(platform.activeForm, &menu.form2());
 }
 
 TEST(SecondaryWindows, AFailedStartIsReportedAndTheWindowStays) {
     StartedMenu menu;
     menu.platform.startOutcome = [](const std::string&) -> std::optional<StartFailure> {
-        return StartFailure{"Zugriff verweigert", false};
+        return StartFailure{"Zugriff verweigert"};
     };
     menu.platform.Click(menu.form1().Image1);
     menu.platform.Click(menu.form2().Command2);
@@ -283,6 +291,23 @@ TEST(EventBarrier, ARuntimeErrorInAHandlerEndsTheProgram) {
     EXPECT_TRUE(menu.form1().Timer1.Enabled());
     EXPECT_FALSE(menu.form2().Loaded());
     EXPECT_EQ(menu.platform.messages.size(), 1u);
+}
+
+// Esc leaves either window as its leaving button does; the main window has
+// none, and stays.
+TEST(SecondaryWindows, EscClosesEitherWindowAsItsLeavingButtonDoes) {
+    StartedMenu menu;
+    menu.platform.Click(menu.form1().Image1);
+    menu.ShowNotice();
+    EXPECT_TRUE(menu.platform.KeyDown(menu.form3(), Key::kEscape));
+    EXPECT_FALSE(menu.form3().Loaded());
+    EXPECT_TRUE(menu.form2().Loaded());
+    EXPECT_TRUE(menu.platform.KeyDown(menu.form2(), Key::kEscape));
+    EXPECT_FALSE(menu.form2().Loaded());
+    EXPECT_TRUE(menu.face(0).Enabled());
+    EXPECT_TRUE(menu.platform.KeyDown(menu.form1(), Key::kEscape));
+    EXPECT_TRUE(menu.form1().Loaded());
+    EXPECT_FALSE(menu.platform.exitStatus);
 }
 
 }  // namespace

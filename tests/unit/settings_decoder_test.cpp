@@ -211,6 +211,26 @@ TEST(SettingsDecoder, EncodingReportsTheBytesOver) {
     }
 }
 
+TEST(SettingsEncoder, FieldExtentsAreWhereTheEncoderPutsTheFields) {
+    // Texts of 92 bytes in the file fill MenuSettings to its last byte.
+    SettingsFile file;
+    file.menu.titel = std::string(40, 'x');
+    file.menu.bild = "Überschrift" + std::string(41, 'y');  // Ü: two bytes here, one in the file
+    file.menu.abstand = -1;
+    const std::vector<FieldExtent> extents = FieldExtents(file.menu);
+    EXPECT_EQ(extents.back().end(), kRecordLength);
+    EXPECT_STREQ(extents.back().field, "abstand");
+    EXPECT_EQ(extents.back().offset, 126u);
+    const Bytes bytes = EncodeSettingsFile(file);
+    EXPECT_EQ(bytes[126], 0xFF);
+    EXPECT_EQ(bytes[127], 0xFF);
+
+    // One byte more: the extents run past the record, which no longer encodes.
+    file.menu.titel += "z";
+    EXPECT_EQ(FieldExtents(file.menu).back().end(), kRecordLength + 1);
+    EXPECT_THROW(EncodeSettingsFile(file), RecordError);
+}
+
 // Thousands of random and mutated files: each one decodes or is refused with
 // a RecordError. The sanitizers of the unit-test build catch any read out of
 // bounds.

@@ -1,8 +1,9 @@
 // The launcher through the real menu: a click on a face starts the button's
 // target as a real process. Recorder copies stand in for the programs and
 // write down the command line and show state they got: write, notepad and
-// explorer beside the test program, the PDF reader in a folder whose name has
-// spaces, a program on the medium.
+// explorer where Windows keeps them (with decoys beside the test program,
+// which must not run), the PDF reader in a folder whose name has spaces, a
+// program on the medium.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -58,7 +59,7 @@ SettingsFile LaunchSettings() {
 
 class LauncherTest : public ::testing::Test {
   protected:
-    void SetUp() override { testing::ClearStandInLogs(); }
+    void SetUp() override { testing::InstallStandIns(); }
 
     void ClickButton(int index) {
         const RECT button = menu_.ButtonRect(index);
@@ -95,6 +96,9 @@ TEST_F(LauncherTest, EachKindOfTargetStartsItsCommandLineInANormalWindow) {
         EXPECT_EQ(RecordedLines(launches[i].log, 1), launches[i].line);
     }
     EXPECT_TRUE(menu_.Platform().messages.empty());
+    for (const char* decoy : {"write", "notepad", "explorer"}) {
+        EXPECT_FALSE(std::filesystem::exists(testing::DecoyLog(decoy))) << decoy;
+    }
 }
 
 TEST_F(LauncherTest, AProgramThatCannotStartIsReportedAndTheMenuGoesOn) {

@@ -64,12 +64,35 @@ TEST(PictureLoading, TransparentPixelsArePremultiplied) {
     EXPECT_PRED2(Near, image.At(1, 0), 0x80800000u);
 }
 
-TEST(PictureLoading, AMissingFileIsError53AndAFileWithoutAPictureIs481) {
+// A BMP whose header claims 60000 x 60000 pixels of 24 bits, followed by a
+// few KB: without a limit the decoder would ask for 14 GB.
+std::vector<unsigned char> HugeBmpHeader() {
+    std::vector<unsigned char> bytes(14 + 40 + 4096, 0);
+    const auto put32 = [&](std::size_t at, std::uint32_t value) {
+        for (int i = 0; i < 4; ++i) {
+            bytes[at + i] = static_cast<unsigned char>(value >> (8 * i));
+        }
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(2, static_cast<std::uint32_t>(bytes.size()));
+    put32(10, 14 + 40);
+    put32(14, 40);
+    put32(18, 60000);
+    put32(22, 60000);
+    bytes[26] = 1;
+    bytes[28] = 24;
+    return bytes;
+}
+
+TEST(PictureLoading, AMissingFileIsError53AndAFileWithoutAPictureOrWithTooManyPixelsIs481) {
     Win32Platform platform;
     testing::TempFolder folder;
     testing::WriteBytes(folder / "kein bild.bmp", {'k', 'e', 'i', 'n'});
+    testing::WriteBytes(folder / "riesig.bmp", HugeBmpHeader());
     EXPECT_EQ(ErrorNumberOf(platform, folder.Utf8() + "\\fehlt.bmp"), error::kFileNotFound);
     EXPECT_EQ(ErrorNumberOf(platform, folder.Utf8() + "\\kein bild.bmp"), error::kInvalidPicture);
+    EXPECT_EQ(ErrorNumberOf(platform, folder.Utf8() + "\\riesig.bmp"), error::kInvalidPicture);
     EXPECT_EQ(ErrorNumberOf(platform, folder.Utf8()), error::kFileNotFound);
 }
 

@@ -42,7 +42,7 @@ POINT DoubleCentre(HWND window) {
 
 class SecondaryWindowTest : public ::testing::Test {
   protected:
-    void SetUp() override { testing::ClearStandInLogs(); }
+    void SetUp() override { testing::InstallStandIns(); }
 
     HWND Main() const { return WindowOf(&menu_.MainWindow()); }
     Form2& Information() { return menu_.InformationWindow(); }
@@ -246,8 +246,63 @@ TEST_F(ActivationTest, TwoOpenWindowsLeaveTheActivationWhereTheUserPutsIt) {
     SetForegroundWindow(information);
     ExpectSettlesOn(information);
     EXPECT_LE(activations_.Value() - activating, 2);
-    // From the menu back to the one that had it last.
-    EXPECT_LE(ClickUntilSettled(Main(), Background(), 2, information), 4);
+    // From the menu to the notice, which goes first.
+    EXPECT_LE(ClickUntilSettled(Main(), Background(), 2, notice), 4);
+}
+
+// Another program's window, in the foreground until this goes.
+class OtherProgram {
+  public:
+    OtherProgram() {
+        std::wstring commandLine = L"\"" + (testing::TestProgramFolder() / "other-program.exe").wstring() + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION started{};
+        if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                           &started)) {
+            process_.reset(started.hProcess);
+            CloseHandle(started.hThread);
+            id_ = started.dwProcessId;
+        }
+    }
+    ~OtherProgram() {
+        if (process_) {
+            TerminateProcess(process_.get(), 0);
+            WaitForSingleObject(process_.get(), 5000);
+        }
+    }
+    OtherProgram(const OtherProgram&) = delete;
+    OtherProgram& operator=(const OtherProgram&) = delete;
+
+    bool InForeground() const {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(GetForegroundWindow(), &owner);
+        return id_ != 0 && owner == id_;
+    }
+
+  private:
+    UniqueKernelHandle process_;
+    DWORD id_ = 0;
+};
+
+// Whether `front` lies above `behind` among the top-level windows.
+bool InFrontOf(HWND front, HWND behind) {
+    for (HWND window = GetWindow(behind, GW_HWNDPREV); window; window = GetWindow(window, GW_HWNDPREV)) {
+        if (window == front) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(ActivationTest, BackFromAnotherProgramAClickIntoTheMenuBringsTheNoticeToTheFront) {
+    ASSERT_TRUE(OpenNotice());
+    const HWND notice = WindowOf(&Notice());
+    ExpectSettlesOn(notice);
+    const OtherProgram other;
+    ASSERT_TRUE(menu_.PumpUntil([&] { return other.InForeground(); }));
+    EXPECT_LE(ClickUntilSettled(Main(), Background(), 2, notice), 4);
+    EXPECT_TRUE(InFrontOf(notice, Main()));
 }
 
 }  // namespace

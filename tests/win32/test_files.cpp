@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <thread>
 
+#include "process_start.h"
+
 namespace startart::win32::testing {
 
 TempFolder::TempFolder() {
@@ -83,12 +85,19 @@ std::filesystem::path TestProgramFolder() {
     return std::filesystem::path(path).parent_path();
 }
 
+namespace {
+
+std::filesystem::path LogOf(std::filesystem::path program) {
+    return program.replace_extension(".log");
+}
+
+}  // namespace
+
 std::filesystem::path CopyRecorder(const std::filesystem::path& program) {
     std::filesystem::create_directories(program.parent_path());
     std::filesystem::copy_file(TestProgramFolder() / "recorder.exe", program,
                                std::filesystem::copy_options::overwrite_existing);
-    std::filesystem::path log = program;
-    log.replace_extension(".log");
+    const std::filesystem::path log = LogOf(program);
     std::filesystem::remove(log);
     return log;
 }
@@ -108,14 +117,57 @@ std::string RecordedLines(const std::filesystem::path& log, std::size_t lines) {
     return text;
 }
 
-std::filesystem::path StandInLog(const std::string& program) {
-    return TestProgramFolder() / (program + ".log");
+namespace {
+
+constexpr const char* kSystemPrograms[] = {"write", "notepad", "explorer"};
+
+SystemProgram SystemProgramNamed(const std::string& name) {
+    if (name == "write") {
+        return SystemProgram::kWrite;
+    }
+    if (name == "notepad") {
+        return SystemProgram::kNotepad;
+    }
+    if (name == "explorer") {
+        return SystemProgram::kExplorer;
+    }
+    throw std::invalid_argument("no system program " + name);
 }
 
-void ClearStandInLogs() {
-    for (const char* program : {"write", "notepad", "explorer"}) {
-        std::filesystem::remove(StandInLog(program));
+// Wine runs its own programs of the system folder, whatever file lies there,
+// unless it is told to load the file. Not explorer, whose copy in the system
+// folder is Wine's desktop: the stand-in lies in the Windows folder.
+void PreferTheFileInTheSystemFolder(const std::string& program) {
+    HKEY overrides = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\DllOverrides", 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &overrides, nullptr) != ERROR_SUCCESS) {
+        throw std::runtime_error("cannot reach Wine's DLL overrides");
     }
+    const std::wstring name = std::filesystem::path(program + ".exe").wstring();
+    const wchar_t native[] = L"native";
+    RegSetValueExW(overrides, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(native), sizeof native);
+    RegCloseKey(overrides);
+}
+
+}  // namespace
+
+void InstallStandIns() {
+    for (const char* program : kSystemPrograms) {
+        const std::filesystem::path path = SystemProgramPath(SystemProgramNamed(program));
+        CopyRecorder(path);
+        if (SystemProgramNamed(program) != SystemProgram::kExplorer) {
+            PreferTheFileInTheSystemFolder(program);
+        }
+        std::filesystem::remove(DecoyLog(program));
+    }
+}
+
+std::filesystem::path StandInLog(const std::string& program) {
+    return LogOf(SystemProgramPath(SystemProgramNamed(program)));
+}
+
+std::filesystem::path DecoyLog(const std::string& program) {
+    return TestProgramFolder() / (program + ".log");
 }
 
 CurrentDirectory::CurrentDirectory(const std::filesystem::path& folder) : previous_(std::filesystem::current_path()) {

@@ -48,11 +48,12 @@ std::filesystem::path CopyRecorder(const std::filesystem::path& program);
 // process writes in its own time); what it holds after five seconds if not.
 std::string RecordedLines(const std::filesystem::path& log, std::size_t lines);
 
-// The logs of the recorder copies write.exe, notepad.exe and explorer.exe
-// beside the test program, where CreateProcess looks first for a program
-// named without a path.
+// Puts recorder copies where Windows keeps write.exe, notepad.exe and
+// explorer.exe (the test prefix's own), with empty logs. The copies beside
+// the test program are decoys: a namesake beside a program must never run.
+void InstallStandIns();
 std::filesystem::path StandInLog(const std::string& program);
-void ClearStandInLogs();
+std::filesystem::path DecoyLog(const std::string& program);
 
 // Makes a folder the current directory, and the one before current again
 // when this goes.

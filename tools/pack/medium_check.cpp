@@ -1,7 +1,6 @@
 #include "pack/medium_check.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -10,43 +9,63 @@
 #include "config/record_codec.h"
 #include "launch/launch_target.h"
 #include "menu/window_size.h"
+#include "pack/autorun_inf.h"
+#include "pack/disc_names.h"
 #include "pack/file_io.h"
 #include "pack/medium_files.h"
 #include "pack/picture_header.h"
+#include "toolkit/command_line.h"
+#include "toolkit/picture_limits.h"
 
 namespace startart::pack {
 namespace {
 
-// Twips per pixel of a screen at 96 dots per inch.
-constexpr Single kTwipsPerPixel = 15;
 constexpr Int16 kMaximumButtons = 15;
+
+std::string Size(std::uint64_t width, std::uint64_t height) {
+    return std::to_string(width) + "×" + std::to_string(height);
+}
+
+// Whether the last part of a file name has a dot; Windows appends ".exe" to
+// a program named without one.
+bool HasExtension(const std::string& name) {
+    const std::size_t lastPart = name.find_last_of("\\/");
+    return name.find('.', lastPart == std::string::npos ? 0 : lastPart + 1) != std::string::npos;
+}
+
+// An icon in a program or library is named with its index: "startart.exe,0".
+std::string WithoutIconIndex(const std::string& icon) {
+    const std::size_t comma = icon.rfind(',');
+    if (comma == std::string::npos) {
+        return icon;
+    }
+    const std::string index = icon.substr(comma + 1);
+    const bool isIndex = !index.empty() && index.find_first_not_of("-0123456789 ") == std::string::npos;
+    return isIndex ? icon.substr(0, comma) : icon;
+}
 
 class MediumCheck {
   public:
-    explicit MediumCheck(const std::filesystem::path& medium) : medium_(medium) {}
+    explicit MediumCheck(const std::filesystem::path& medium) : medium_(medium), screen_(ScreenMetrics{}) {}
 
-    std::vector<std::string> Run() {
-        const auto settings = ReadSettings();
-        if (!settings) {
-            return problems_;
+    MediumFindings Run() {
+        if (!FindOnMedium(medium_, kMenuProgramName)) {
+            Report(std::string(kMenuProgramName) + " fehlt neben " + kSettingsFileName +
+                   "; ohne das Menü startet vom Medium nichts");
         }
-        const MenuSettings& menu = settings->menu;
-        CheckWindowSize(menu);
-        CheckPicture("icon", menu.icon);
-        CheckPicture("titelbild", menu.titelbild);
-        CheckButtonPicture(menu);
-        if (menu.anzahl < 0 || menu.anzahl > kMaximumButtons) {
-            Report("Feld 'anzahl' ist " + std::to_string(menu.anzahl) + "; erlaubt sind 0 bis 15");
+        if (const auto settings = ReadSettings()) {
+            CheckSettings(*settings);
         }
-        const int buttons = std::clamp<int>(menu.anzahl, 0, kMaximumButtons);
-        for (int i = 0; i < buttons; ++i) {
-            CheckTarget(i, settings->buttons[static_cast<std::size_t>(i)]);
+        for (std::string& problem : DiscNameProblems(medium_)) {
+            Report(std::move(problem));
         }
-        return problems_;
+        CheckAutorun();
+        return std::move(findings_);
     }
 
   private:
-    void Report(std::string problem) { problems_.push_back(std::move(problem)); }
+    void Report(std::string problem) { findings_.problems.push_back(std::move(problem)); }
+    void Warn(std::string warning) { findings_.warnings.push_back(std::move(warning)); }
 
     std::optional<SettingsFile> ReadSettings() {
         const auto path = FindOnMedium(medium_, kSettingsFileName);
@@ -67,20 +86,41 @@ class MediumCheck {
         }
     }
 
-    void CheckWindowSize(const MenuSettings& menu) {
+    void CheckSettings(const SettingsFile& settings) {
+        const MenuSettings& menu = settings.menu;
+        const auto window = CheckWindowSize(menu);
+        CheckPicture("icon", menu.icon);
+        CheckTitlePicture(menu, window);
+        CheckButtonPicture(menu);
+        if (menu.anzahl < 0 || menu.anzahl > kMaximumButtons) {
+            Report("Feld 'anzahl' ist " + std::to_string(menu.anzahl) + "; erlaubt sind 0 bis 15");
+        }
+        const int buttons = std::clamp<int>(menu.anzahl, 0, kMaximumButtons);
+        for (int i = 0; i < buttons; ++i) {
+            CheckTarget(i, settings.buttons[static_cast<std::size_t>(i)]);
+        }
+        CheckReaderInstaller(settings.reader);
+    }
+
+    // The window as start-up sizes it, when that does not overflow.
+    std::optional<MainWindowPixels> CheckWindowSize(const MenuSettings& menu) {
+        MainWindowPixels window;
         try {
-            const long height = std::lround(MainWindowHeight(menu, kTwipsPerPixel) / kTwipsPerPixel);
-            const long width = std::lround(height / 0.75);
-            if (width > kScreenWidthPixels || height > kScreenHeightPixels) {
-                Report("das Fenster wird " + std::to_string(width) + "×" + std::to_string(height) +
-                       " Pixel groß und passt nicht auf einen Bildschirm von 1024×768; anzahl, hoehe oder abstand "
-                       "verkleinern");
-            }
+            window = PlanMainWindow(menu, screen_);
         } catch (const RuntimeError&) {
             Report(
                 "die Fensterhöhe aus anzahl, hoehe und abstand läuft über 32767 Twips; das Menü bricht mit "
                 "einem Überlauf ab");
+            return std::nullopt;
         }
+        const int screenWidth = screen_.ToPixelsX(screen_.Width());
+        const int screenHeight = screen_.ToPixelsY(screen_.Height());
+        if (window.width > screenWidth || window.height > screenHeight) {
+            Report("das Fenster wird " + Size(window.width, window.height) +
+                   " Pixel groß und passt nicht auf einen Bildschirm von " + Size(screenWidth, screenHeight) +
+                   "; anzahl, hoehe oder abstand verkleinern");
+        }
+        return window;
     }
 
     // The header of the picture that `field` names, when it loads.
@@ -102,12 +142,35 @@ class MediumCheck {
                    "TIFF, ICO, CUR)");
             return std::nullopt;
         }
+        // The menu refuses a picture by the size it claims before it reads
+        // any pixels, whether they follow or not.
+        if (!PictureSizeAllowed(header.width, header.height)) {
+            Report(where + ": '" + name + "' gibt " + Size(header.width, header.height) +
+                   " Pixel an; das Menü lädt Bilder bis " + std::to_string(kMaxPictureEdge) + " Pixel je Seite und " +
+                   std::to_string(kMaxPicturePixels / 1'000'000) + " Millionen Pixel");
+            return std::nullopt;
+        }
         if (!header.intact) {
             Report(where + ": '" + name + "' ist als " + PictureFormatName(header.format) +
                    " beschädigt oder unvollständig");
             return std::nullopt;
         }
         return header;
+    }
+
+    // A title picture of another size than its place is stretched to it,
+    // and so distorted or blurred.
+    void CheckTitlePicture(const MenuSettings& menu, const std::optional<MainWindowPixels>& window) {
+        const auto header = CheckPicture("titelbild", menu.titelbild);
+        if (!header || !window) {
+            return;
+        }
+        if (header->width != static_cast<std::uint32_t>(window->titleWidth) ||
+            header->height != static_cast<std::uint32_t>(window->titleHeight)) {
+            Warn("Feld 'titelbild': '" + menu.titelbild + "' ist " + Size(header->width, header->height) +
+                 " Pixel groß und wird auf " + Size(window->titleWidth, window->titleHeight) +
+                 " Pixel gestreckt; in genau dieser Größe bleibt es scharf und unverzerrt");
+        }
     }
 
     // Designs 1 to 5 take the columns of rows 0 (normal) and 1 (highlighted);
@@ -132,10 +195,9 @@ class MediumCheck {
         const std::int64_t neededWidth = (column + 1) * menu.breite;
         const std::int64_t neededHeight = rows * menu.hoehe;
         if (header->width < neededWidth || header->height < neededHeight) {
-            Report("Feld 'bild': '" + menu.bild + "' ist " + std::to_string(header->width) + "×" +
-                   std::to_string(header->height) + " Pixel groß; Design " + std::to_string(menu.style) +
-                   " mit Zellen von " + std::to_string(menu.breite) + "×" + std::to_string(menu.hoehe) +
-                   " Pixeln braucht mindestens " + std::to_string(neededWidth) + "×" + std::to_string(neededHeight));
+            Report("Feld 'bild': '" + menu.bild + "' ist " + Size(header->width, header->height) +
+                   " Pixel groß; Design " + std::to_string(menu.style) + " mit Zellen von " +
+                   Size(menu.breite, menu.hoehe) + " Pixeln braucht mindestens " + Size(neededWidth, neededHeight));
         }
     }
 
@@ -166,13 +228,69 @@ class MediumCheck {
         }
     }
 
+    // The installer is started from the medium, where the menu started:
+    // its command line's program must be there.
+    void CheckReaderInstaller(const ReaderSetup& reader) {
+        if (reader.setup.empty()) {
+            return;
+        }
+        const std::string program = SplitCommandLine(reader.setup).program;
+        if (FindOnMedium(medium_, program) || (!HasExtension(program) && FindOnMedium(medium_, program + ".exe"))) {
+            return;
+        }
+        Report("Feld 'setup' in [ReaderSetup]: das Installationsprogramm '" + program + "' fehlt auf dem Medium");
+    }
+
+    void CheckAutorun() {
+        const auto path = FindOnMedium(medium_, kAutorunFileName);
+        if (!path) {
+            Warn(std::string(kAutorunFileName) +
+                 " fehlt; ohne sie bietet Windows das Menü beim Einlegen einer CD oder DVD nicht an");
+            return;
+        }
+        const auto bytes = ReadFileBytes(*path);
+        if (!bytes) {
+            Report(std::string(kAutorunFileName) + " lässt sich nicht lesen");
+            return;
+        }
+        const AutorunEntries entries = ParseAutorunInf(*bytes);
+        const std::string where = std::string(kAutorunFileName) + ": ";
+        if (!entries.open) {
+            Report(where + "im Abschnitt [autorun] fehlt open=" + kMenuProgramName);
+        } else if (!SameIgnoringCase(SplitCommandLine(*entries.open).program, kMenuProgramName)) {
+            Report(where + "open=" + *entries.open + " startet nicht das Menü; richtig ist open=" + kMenuProgramName);
+        }
+        if (entries.icon) {
+            CheckAutorunIcon(where, WithoutIconIndex(*entries.icon));
+        }
+    }
+
+    // An icon file, or a program or library that holds icons.
+    void CheckAutorunIcon(const std::string& where, const std::string& icon) {
+        const auto path = FindOnMedium(medium_, icon);
+        if (!path) {
+            Report(where + "das Symbol '" + icon + "' aus icon= fehlt auf dem Medium");
+            return;
+        }
+        const std::string extension = TargetExtension(icon);
+        if (SameIgnoringCase(extension, "exe") || SameIgnoringCase(extension, "dll")) {
+            return;
+        }
+        const auto bytes = ReadFileBytes(*path);
+        const PictureHeader header = bytes ? ReadPictureHeader(*bytes) : PictureHeader{};
+        if (header.format != PictureFormat::kIco || !header.intact) {
+            Report(where + "'" + icon + "' aus icon= ist keine Symboldatei (ICO)");
+        }
+    }
+
     const std::filesystem::path& medium_;
-    std::vector<std::string> problems_;
+    const Screen screen_;
+    MediumFindings findings_;
 };
 
 }  // namespace
 
-std::vector<std::string> CheckMedium(const std::filesystem::path& medium) {
+MediumFindings CheckMedium(const std::filesystem::path& medium) {
     return MediumCheck(medium).Run();
 }
 

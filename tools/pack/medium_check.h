@@ -1,6 +1,8 @@
-// Checks a medium folder as the menu will see it on a 1024x768 screen: the
-// settings decode, the pictures load and the button picture holds the chosen
-// design, every visible button's target is there, and the window fits.
+// Checks a medium folder as the menu will see it on the screen that the
+// menu's core assumes: the menu and its settings are there, the pictures
+// load and the button picture holds the chosen design, every visible
+// button's target and the reader's installer are there, the window fits,
+// every name fits a disc, and autorun.inf starts the menu.
 #pragma once
 
 #include <filesystem>
@@ -9,11 +11,14 @@
 
 namespace startart::pack {
 
-inline constexpr int kScreenWidthPixels = 1024;
-inline constexpr int kScreenHeightPixels = 768;
+struct MediumFindings {
+    // What makes the menu fail or a button not work.
+    std::vector<std::string> problems;
+    // What works, but probably not as the publisher meant.
+    std::vector<std::string> warnings;
+};
 
-// One German sentence per problem, in the order the menu would meet them;
-// empty when the medium is fine.
-std::vector<std::string> CheckMedium(const std::filesystem::path& medium);
+// One German sentence per finding, in the order the menu would meet them.
+MediumFindings CheckMedium(const std::filesystem::path& medium);
 
 }  // namespace startart::pack

@@ -43,6 +43,10 @@ std::optional<std::filesystem::path> FindEntry(const std::filesystem::path& dire
 
 }  // namespace
 
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return FoldCase(a) == FoldCase(b);
+}
+
 std::filesystem::path PathFromUtf8(std::string_view utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }

@@ -11,9 +11,16 @@
 
 namespace startart::pack {
 
+// The menu's program, which lies beside st.art in the root of the medium.
+inline constexpr const char* kMenuProgramName = "startart.exe";
+
 // Texts are UTF-8 throughout; on Windows a path holds UTF-16.
 std::filesystem::path PathFromUtf8(std::string_view utf8);
 std::string Utf8FromPath(const std::filesystem::path& path);
+
+// Whether two texts are the same but for case, as names on a medium and the
+// keys of Windows' .inf files compare.
+bool SameIgnoringCase(std::string_view a, std::string_view b);
 
 // The regular file that `relative` names below `medium`; nullopt when there
 // is none.

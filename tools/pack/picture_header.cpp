@@ -75,7 +75,7 @@ std::uint64_t PixelBytes(std::uint64_t width, std::uint64_t rows, std::uint16_t 
     return stride * rows;
 }
 
-Size ReadBmp(const ByteView& f) {
+void ReadBmp(const ByteView& f, Size& size) {
     const std::uint32_t pixelOffset = f.Le32(10);
     const std::uint32_t headerSize = f.Le32(14);
     f.Need(kBmpFileHeader, headerSize);
@@ -90,8 +90,9 @@ Size ReadBmp(const ByteView& f) {
         if (f.Le16(22) != 1 || (bits != 1 && bits != 4 && bits != 8 && bits != 24)) {
             throw Broken{};
         }
+        size = {width, height};
         f.Need(pixelOffset, PixelBytes(width, height, bits));
-        return {width, height};
+        return;
     }
     if (!IsWindowsInfoHeader(headerSize) && !IsOs2InfoHeader(headerSize)) {
         throw Broken{};
@@ -107,6 +108,7 @@ Size ReadBmp(const ByteView& f) {
     }
     const bool topDown = height < 0;
     const std::uint64_t rows = topDown ? -static_cast<std::int64_t>(height) : height;
+    size = {static_cast<std::uint64_t>(width), rows};
     // OS/2 gives the numbers from 3 on other meanings (Huffman, RLE24) that
     // Windows' imaging does not read.
     if (IsOs2InfoHeader(headerSize) && compression > kRle4) {
@@ -147,7 +149,6 @@ Size ReadBmp(const ByteView& f) {
             throw Broken{};
     }
     f.Need(pixelOffset, dataBytes);
-    return {static_cast<std::uint64_t>(width), rows};
 }
 
 // --- GIF -------------------------------------------------------------------
@@ -164,9 +165,8 @@ std::uint64_t SkipGifSubBlocks(const ByteView& f, std::uint64_t at) {
 }
 
 // Walks every block up to the trailer, so a file cut anywhere is noticed.
-Size ReadGif(const ByteView& f) {
-    const std::uint16_t width = f.Le16(6);
-    const std::uint16_t height = f.Le16(8);
+void ReadGif(const ByteView& f, Size& size) {
+    size = {f.Le16(6), f.Le16(8)};
     std::uint64_t at = 13 + GifColourTableBytes(f.U8(10));
     bool sawImage = false;
     for (;;) {
@@ -182,7 +182,7 @@ Size ReadGif(const ByteView& f) {
                 if (!sawImage) {
                     throw Broken{};
                 }
-                return {width, height};
+                return;
             default:
                 throw Broken{};
         }
@@ -200,10 +200,8 @@ bool IsOtherFrame(std::uint8_t marker) {
     return marker >= 0xC3 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
 }
 
-Size ReadJpeg(const ByteView& f) {
+void ReadJpeg(const ByteView& f, Size& size) {
     std::uint64_t at = 2;
-    std::uint16_t width = 0;
-    std::uint16_t height = 0;
     bool sawFrame = false;
     for (;;) {
         if (f.U8(at) != 0xFF) {
@@ -225,8 +223,7 @@ Size ReadJpeg(const ByteView& f) {
             throw Broken{};
         }
         if (IsReadableFrame(marker) && !sawFrame) {
-            height = f.Be16(at + 3);
-            width = f.Be16(at + 5);
+            size = {f.Be16(at + 5), f.Be16(at + 3)};
             sawFrame = true;
         }
         if (marker == 0xDA) {
@@ -235,7 +232,7 @@ Size ReadJpeg(const ByteView& f) {
             if (!sawFrame || !f.Contains(at + length, "\xFF\xD9")) {
                 throw Broken{};
             }
-            return {width, height};
+            return;
         }
         at += length;
     }
@@ -278,10 +275,8 @@ bool IsValidPngDepth(std::uint8_t colourType, std::uint8_t depth) {
 }
 
 // Walks every chunk to IEND and checks each checksum.
-Size ReadPng(const ByteView& f) {
+void ReadPng(const ByteView& f, Size& size) {
     std::uint64_t at = kPngSignature.size();
-    std::uint32_t width = 0;
-    std::uint32_t height = 0;
     bool sawData = false;
     for (bool first = true;; first = false) {
         const std::uint32_t length = f.Be32(at);
@@ -297,8 +292,9 @@ Size ReadPng(const ByteView& f) {
             throw Broken{};
         }
         if (header) {
-            width = f.Be32(at + 8);
-            height = f.Be32(at + 12);
+            const std::uint32_t width = f.Be32(at + 8);
+            const std::uint32_t height = f.Be32(at + 12);
+            size = {width, height};
             const std::uint8_t depth = f.U8(at + 16);
             const std::uint8_t colourType = f.U8(at + 17);
             if (length != 13 || width > 0x7FFFFFFF || height > 0x7FFFFFFF || !IsValidPngDepth(colourType, depth) ||
@@ -311,7 +307,7 @@ Size ReadPng(const ByteView& f) {
             if (!sawData) {
                 throw Broken{};
             }
-            return {width, height};
+            return;
         }
         at += 12ull + length;
     }
@@ -358,7 +354,7 @@ std::uint32_t SingleValue(const std::vector<std::uint32_t>& values) {
 
 // Reads the first directory and checks that the strips or tiles it points to
 // lie inside the file.
-Size ReadTiff(const ByteView& f, bool bigEndian) {
+void ReadTiff(const ByteView& f, bool bigEndian, Size& size) {
     enum Tag : std::uint16_t {
         kWidth = 256,
         kLength = 257,
@@ -396,46 +392,42 @@ Size ReadTiff(const ByteView& f, bool bigEndian) {
                 break;
         }
     }
+    size = {width, height};
     if (offsets.empty() || offsets.size() != counts.size()) {
         throw Broken{};
     }
     for (std::size_t i = 0; i < offsets.size(); ++i) {
         f.Need(offsets[i], counts[i]);
     }
-    return {width, height};
 }
 
 // --- ICO and CUR -----------------------------------------------------------
 
 // Every image of the directory must lie inside the file and hold a PNG or a
 // device-independent bitmap.
-Size ReadIcon(const ByteView& f) {
+void ReadIcon(const ByteView& f, Size& size) {
     const std::uint16_t count = f.Le16(4);
     const std::uint64_t directoryEnd = 6 + 16ull * count;
     f.Need(0, directoryEnd);
     if (count == 0) {
         throw Broken{};
     }
-    std::uint64_t width = 0;
-    std::uint64_t height = 0;
     for (std::uint16_t i = 0; i < count; ++i) {
         const std::uint64_t entry = 6 + 16ull * i;
         const std::uint64_t entryWidth = f.U8(entry) == 0 ? 256 : f.U8(entry);
         const std::uint64_t entryHeight = f.U8(entry + 1) == 0 ? 256 : f.U8(entry + 1);
-        const std::uint32_t size = f.Le32(entry + 8);
+        if (entryWidth * entryHeight > size.width * size.height) {
+            size = {entryWidth, entryHeight};
+        }
+        const std::uint32_t bytes = f.Le32(entry + 8);
         const std::uint32_t offset = f.Le32(entry + 12);
-        f.Need(offset, size);
+        f.Need(offset, bytes);
         const bool holdsPng = f.Matches(offset, kPngSignature);
-        const bool holdsBitmap = size >= 4 && IsWindowsInfoHeader(f.Le32(offset));
-        if (offset < directoryEnd || size == 0 || (!holdsPng && !holdsBitmap)) {
+        const bool holdsBitmap = bytes >= 4 && IsWindowsInfoHeader(f.Le32(offset));
+        if (offset < directoryEnd || bytes == 0 || (!holdsPng && !holdsBitmap)) {
             throw Broken{};
         }
-        if (entryWidth * entryHeight > width * height) {
-            width = entryWidth;
-            height = entryHeight;
-        }
     }
-    return {width, height};
 }
 
 PictureFormat FormatBySignature(const ByteView& f) {
@@ -463,21 +455,23 @@ PictureFormat FormatBySignature(const ByteView& f) {
     return PictureFormat::kUnknown;
 }
 
-Size ReadSize(const ByteView& f, PictureFormat format) {
+// Sets `size` as soon as the file states it, so that a file broken after
+// that still tells how large it claims to be.
+void ReadSize(const ByteView& f, PictureFormat format, Size& size) {
     switch (format) {
         case PictureFormat::kBmp:
-            return ReadBmp(f);
+            return ReadBmp(f, size);
         case PictureFormat::kGif:
-            return ReadGif(f);
+            return ReadGif(f, size);
         case PictureFormat::kJpeg:
-            return ReadJpeg(f);
+            return ReadJpeg(f, size);
         case PictureFormat::kPng:
-            return ReadPng(f);
+            return ReadPng(f, size);
         case PictureFormat::kTiff:
-            return ReadTiff(f, f.Matches(0, "MM"));
+            return ReadTiff(f, f.Matches(0, "MM"), size);
         case PictureFormat::kIco:
         case PictureFormat::kCur:
-            return ReadIcon(f);
+            return ReadIcon(f, size);
         case PictureFormat::kUnknown:
             break;
     }
@@ -492,15 +486,18 @@ PictureHeader ReadPictureHeader(std::span<const unsigned char> file) {
     if (format == PictureFormat::kUnknown) {
         return {};
     }
+    Size size;
+    bool intact = true;
     try {
-        const Size size = ReadSize(f, format);
-        if (size.width == 0 || size.height == 0 || size.width > UINT32_MAX || size.height > UINT32_MAX) {
-            throw Broken{};
-        }
-        return {format, true, static_cast<std::uint32_t>(size.width), static_cast<std::uint32_t>(size.height)};
+        ReadSize(f, format, size);
     } catch (const Broken&) {
+        intact = false;
+    }
+    if (size.width > UINT32_MAX || size.height > UINT32_MAX) {
         return {format, false, 0, 0};
     }
+    return {format, intact && size.width != 0 && size.height != 0, static_cast<std::uint32_t>(size.width),
+            static_cast<std::uint32_t>(size.height)};
 }
 
 const char* PictureFormatName(PictureFormat format) {

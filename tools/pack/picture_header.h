@@ -13,8 +13,10 @@ enum class PictureFormat { kUnknown, kBmp, kGif, kJpeg, kPng, kTiff, kIco, kCur 
 struct PictureHeader {
     PictureFormat format = PictureFormat::kUnknown;
     // False when the signature is known but the structure is broken or the
-    // file ends early; width and height are then meaningless.
+    // file ends early.
     bool intact = false;
+    // As the file states them, also when it breaks after that; 0 when it
+    // breaks before.
     std::uint32_t width = 0;
     std::uint32_t height = 0;
 

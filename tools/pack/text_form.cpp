@@ -2,11 +2,11 @@
 
 #include <array>
 #include <map>
+#include <type_traits>
 #include <utility>
 
 #include "basic/windows1252.h"
 #include "config/record_codec.h"
-#include "pack/field_extents.h"
 #include "pack/text_value.h"
 
 namespace startart::pack {
@@ -14,13 +14,19 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool IsUtf8(std::string_view text) {
+// Where the first sequence starts that is not UTF-8; npos when all is.
+std::size_t FirstNonUtf8(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
         if (!NextUtf8CodePoint(text, pos)) {
-            return false;
+            return start;
         }
     }
-    return true;
+    return std::string_view::npos;
+}
+
+bool IsComment(std::string_view line) {
+    return line.starts_with(';') || line.starts_with('#');
 }
 
 // The record whose name RecordName gives, 0 for none.
@@ -53,6 +59,8 @@ class Parser {
         return file_;
     }
 
+    const std::vector<std::string>& Warnings() const { return warnings_; }
+
     // The line that set the field, or the section's line when the field was
     // left out.
     int LineOf(int record, const std::string& field) const {
@@ -66,11 +74,11 @@ class Parser {
 
   private:
     void ParseLine(int line, std::string_view content) {
-        if (!IsUtf8(content)) {
-            Fail(line, "kein gültiges UTF-8; die Datei muss in UTF-8 gespeichert sein");
-        }
         content = TrimBlanks(content);
-        if (content.empty() || content.starts_with(';') || content.starts_with('#')) {
+        if (const std::size_t bad = FirstNonUtf8(content); bad != std::string_view::npos) {
+            FailNotUtf8(line, content, bad);
+        }
+        if (content.empty() || IsComment(content)) {
             return;
         }
         if (content.starts_with('[')) {
@@ -82,6 +90,18 @@ class Parser {
             Fail(line, "weder Abschnitt noch 'Feld = Wert': " + std::string(content));
         }
         ParseField(line, std::string(TrimBlanks(content.substr(0, equals))), TrimBlanks(content.substr(equals + 1)));
+    }
+
+    // Names the field when the bytes stand in its value. A file saved in
+    // Windows-1252 shows its first umlaut here.
+    [[noreturn]] void FailNotUtf8(int line, std::string_view content, std::size_t bad) const {
+        static constexpr char kHex[] = "0123456789ABCDEF";
+        const auto byte = static_cast<unsigned char>(content[bad]);
+        const std::size_t equals = content.find('=');
+        const std::string_view name = TrimBlanks(content.substr(0, equals));
+        const bool inValue = equals < bad && !content.starts_with('[') && !IsComment(content) && !name.empty();
+        Fail(line, (inValue ? "Feld '" + std::string(name) + "': " : std::string()) + "kein gültiges UTF-8 ab Byte 0x" +
+                       kHex[byte >> 4] + kHex[byte & 0xF] + "; die Datei muss in UTF-8 gespeichert sein");
     }
 
     void ParseSection(int line, std::string_view content) {
@@ -129,10 +149,31 @@ class Parser {
                 } catch (const ValueError& error) {
                     Fail(line, "Feld '" + name + "': " + error.what());
                 }
+                if constexpr (std::is_same_v<std::remove_cvref_t<decltype(value)>, std::string>) {
+                    WarnOfTrailingComment(line, name, written);
+                }
             });
         });
         if (!known) {
             Fail(line, "unbekanntes Feld '" + name + "' in [" + RecordName(record_) + "]");
+        }
+    }
+
+    // Other formats end a value at a comment; this one keeps everything up to
+    // the end of the line.
+    void WarnOfTrailingComment(int line, const std::string& name, std::string_view written) {
+        if (written.starts_with('"')) {
+            return;
+        }
+        for (std::size_t pos = 1; pos < written.size(); ++pos) {
+            const bool blank = written[pos - 1] == ' ' || written[pos - 1] == '\t';
+            if (blank && (written[pos] == ';' || written[pos] == '#')) {
+                warnings_.push_back(fileName_ + ":" + std::to_string(line) + ": Warnung: Feld '" + name + "': '" +
+                                    std::string(written.substr(pos)) +
+                                    "' gehört zum Wert; ein Kommentar steht in einer eigenen Zeile, die mit ; oder # "
+                                    "beginnt");
+                return;
+            }
         }
     }
 
@@ -141,6 +182,7 @@ class Parser {
     int record_ = 0;
     std::array<int, kRecordCount + 1> sectionLines_{};
     std::map<std::pair<int, std::string>, int> fieldLines_;
+    std::vector<std::string> warnings_;
 };
 
 // How many bytes the fields of a record need in all.
@@ -175,9 +217,14 @@ SettingsFile ParseTextForm(std::string_view text, const std::string& fileName) {
     return Parser(fileName).Parse(text);
 }
 
-std::vector<unsigned char> PackTextForm(std::string_view text, const std::string& fileName) {
+std::vector<unsigned char> PackTextForm(std::string_view text,
+                                        const std::string& fileName,
+                                        std::vector<std::string>* warnings) {
     Parser parser(fileName);
     const SettingsFile file = parser.Parse(text);
+    if (warnings) {
+        *warnings = parser.Warnings();
+    }
     try {
         return EncodeSettingsFile(file);
     } catch (const RecordError& error) {

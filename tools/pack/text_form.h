@@ -28,7 +28,11 @@ std::string PrintTextForm(const SettingsFile& file);
 SettingsFile ParseTextForm(std::string_view text, const std::string& fileName);
 
 // The 2304 bytes of st.art. Throws TextFormError, also for a record whose
-// fields need more than its 128 bytes.
-std::vector<unsigned char> PackTextForm(std::string_view text, const std::string& fileName);
+// fields need more than its 128 bytes. Text that packs but looks meant
+// otherwise (a comment at the end of a value) gives a warning in
+// `warnings`, naming file, line and field.
+std::vector<unsigned char> PackTextForm(std::string_view text,
+                                        const std::string& fileName,
+                                        std::vector<std::string>* warnings = nullptr);
 
 }  // namespace startart::pack

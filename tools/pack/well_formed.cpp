@@ -1,7 +1,6 @@
 #include "pack/well_formed.h"
 
 #include "config/record_codec.h"
-#include "pack/field_extents.h"
 
 namespace startart::pack {
 

@@ -71,6 +71,10 @@ bool HeadlessPlatform::Close(Form& form) {
     return Barrier().Run([&] { form.RaiseCloseRequest(); });
 }
 
+bool HeadlessPlatform::KeyDown(Form& form, Key key, bool shift) {
+    return Barrier().Run([&] { form.RaiseKeyDown(key, shift); });
+}
+
 bool HeadlessPlatform::Activate(Form& form) {
     return Barrier().Run([&] { MoveActivation(&form); });
 }
@@ -90,8 +94,8 @@ void HeadlessPlatform::MoveActivation(Form* form) {
         ~Depth() { --count; }
     } depth{++activationDepth_};
     activeForm = form;
-    if (previous) {
-        previous->RaiseDeactivate(form);
+    if (form) {
+        form->RaiseActivate();
     }
 }
 
@@ -154,10 +158,22 @@ void HeadlessPlatform::ShowMessage(const std::string& text, const std::string& c
     }
 }
 
-std::optional<StartFailure> HeadlessPlatform::StartProcess(const std::string& commandLine, ShowState show) {
+std::optional<StartFailure> HeadlessPlatform::StartProcess(const std::string& commandLine,
+                                                           ShowState show,
+                                                           SystemProgram program) {
     auto failure = startOutcome ? startOutcome(commandLine) : std::nullopt;
     if (!failure) {
-        started.push_back(Start{commandLine, show, false});
+        started.push_back(Start{commandLine, show, Start::Way::kProcess, program, ""});
+    }
+    return failure;
+}
+
+std::optional<StartFailure> HeadlessPlatform::StartThroughShell(const std::string& program,
+                                                                const std::string& parameters,
+                                                                ShowState show) {
+    auto failure = shellOutcome ? shellOutcome(program) : std::nullopt;
+    if (!failure) {
+        started.push_back(Start{program, show, Start::Way::kShell, SystemProgram::kNone, parameters});
     }
     return failure;
 }
@@ -165,7 +181,7 @@ std::optional<StartFailure> HeadlessPlatform::StartProcess(const std::string& co
 std::optional<StartFailure> HeadlessPlatform::OpenDocument(const std::string& path, ShowState show) {
     auto failure = startOutcome ? startOutcome(path) : std::nullopt;
     if (!failure) {
-        started.push_back(Start{path, show, true});
+        started.push_back(Start{path, show, Start::Way::kDocument, SystemProgram::kNone, ""});
     }
     return failure;
 }

@@ -60,8 +60,11 @@ class HeadlessFormPeer : public FormPeer {
 
     void Update(Property changed) override;
     void Activate() override;
+    void AccessibleFocusMoved(int item) override { accessibleFocus.push_back(item); }
 
     std::map<Property, int> updates;
+    // The accessible items the keyboard moved the focus to, in turn.
+    std::vector<int> accessibleFocus;
 
   private:
     HeadlessPlatform& platform_;
@@ -90,8 +93,10 @@ class HeadlessPlatform : public Platform {
     std::string applicationTitle = "startart";
     std::map<std::string, std::vector<unsigned char>> files;
     HeadlessRegistry registry;
-    // Decides the outcome of each process start; by default every start works.
+    // Decide the outcome of each process start or document opened, and of
+    // each start through the shell; by default every start works.
     std::function<std::optional<StartFailure>(const std::string& commandLine)> startOutcome;
+    std::function<std::optional<StartFailure>(const std::string& program)> shellOutcome;
     // Runs while a message box is open, as a user would read it.
     std::function<void(const std::string& text)> onMessage;
 
@@ -107,9 +112,15 @@ class HeadlessPlatform : public Platform {
     };
     std::vector<Message> messages;
     struct Start {
+        enum class Way { kProcess, kDocument, kShell };
+        // The command line, the document, or the program started through
+        // the shell.
         std::string commandLine;
         ShowState show;
-        bool asDocument = false;
+        Way way = Way::kProcess;
+        SystemProgram program = SystemProgram::kNone;
+        // Of a start through the shell.
+        std::string parameters;
     };
     std::vector<Start> started;
     std::optional<ExitStatus> exitStatus;
@@ -121,6 +132,7 @@ class HeadlessPlatform : public Platform {
     bool MouseMove(Control& control);
     bool Tick(Timer& timer);
     bool Close(Form& form);
+    bool KeyDown(Form& form, Key key, bool shift = false);
     // The user makes a window active, for example by clicking into it.
     bool Activate(Form& form);
 
@@ -139,7 +151,12 @@ class HeadlessPlatform : public Platform {
     std::string ExecutableDirectory() const override { return executableDirectory; }
     std::string ApplicationTitle() const override { return applicationTitle; }
     void ShowMessage(const std::string& text, const std::string& caption) override;
-    std::optional<StartFailure> StartProcess(const std::string& commandLine, ShowState show) override;
+    std::optional<StartFailure> StartProcess(const std::string& commandLine,
+                                             ShowState show,
+                                             SystemProgram program) override;
+    std::optional<StartFailure> StartThroughShell(const std::string& program,
+                                                  const std::string& parameters,
+                                                  ShowState show) override;
     std::optional<StartFailure> OpenDocument(const std::string& path, ShowState show) override;
     RegistryAccess& Registry() override { return registry; }
     void Quit(ExitStatus status) override;

@@ -15,6 +15,7 @@
 #include "form_layers.h"
 #include "form_painted.h"
 #include "gdi.h"
+#include "oleacc_library.h"
 #include "text.h"
 #include "win32_picture.h"
 #include "win32_platform.h"
@@ -37,7 +38,7 @@ FrameStyles StylesOf(FormBorderStyle border) {
 }
 
 FormWindow::FormWindow(Win32Platform& platform, ATOM windowClass, Form& form)
-    : Window(platform), platform_(platform), form_(form), stale_(CreateRectRgn(0, 0, 0, 0)) {
+    : Window(platform), form_(form), stale_(CreateRectRgn(0, 0, 0, 0)) {
     if (!stale_) {
         throw std::bad_alloc();
     }
@@ -47,7 +48,23 @@ FormWindow::FormWindow(Win32Platform& platform, ATOM windowClass, Form& form)
         styles.exStyle |= WS_EX_APPWINDOW;
     }
     Create(styles.exStyle, windowClass, Widen(form.Caption()), styles.style, form.Bounds(), nullptr);
+    AcceptRealBounds();
     ApplyIcon();
+}
+
+FormWindow::~FormWindow() {
+    if (accessible_) {
+        accessible_->Disconnect();
+    }
+}
+
+void FormWindow::AcceptRealBounds() {
+    RECT real;
+    GetWindowRect(Handle(), &real);
+    const PixelRect bounds{real.left, real.top, real.right - real.left, real.bottom - real.top};
+    if (bounds != form_.Bounds()) {
+        form_.AcceptWindowBounds(bounds);
+    }
 }
 
 void FormWindow::Update(Property changed) {
@@ -56,6 +73,9 @@ void FormWindow::Update(Property changed) {
             const PixelRect bounds = form_.Bounds();
             SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
                          SWP_NOZORDER | SWP_NOACTIVATE);
+            // Windows holds a captioned window to about the screen and its
+            // frame; the form's arithmetic must work on what it holds.
+            AcceptRealBounds();
             break;
         }
         case Property::kVisible:
@@ -99,6 +119,16 @@ void FormWindow::ApplyIcon() {
 
 void FormWindow::Activate() {
     PostMessageW(Handle(), kActivateMessage, 0, 0);
+}
+
+void FormWindow::AccessibleFocusMoved(int item) {
+    // Child 0 is the client area itself.
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, Handle(), OBJID_CLIENT, item + 1);
+}
+
+bool FormWindow::HasDialogKeys() const {
+    return std::ranges::any_of(form_.Controls(),
+                               [](const auto& control) { return control->Kind() == ControlKind::kCommandButton; });
 }
 
 // A timer's id is its address.
@@ -207,7 +237,44 @@ void FormWindow::OnButtonUp(LPARAM lParam) {
     }
 }
 
+void FormWindow::OnKeyDown(WPARAM key) {
+    static constexpr std::pair<WPARAM, Key> kKeys[] = {
+        {VK_UP, Key::kUp},        {VK_DOWN, Key::kDown},   {VK_TAB, Key::kTab},
+        {VK_RETURN, Key::kEnter}, {VK_SPACE, Key::kSpace}, {VK_ESCAPE, Key::kEscape},
+    };
+    const auto found = std::ranges::find(kKeys, key, &std::pair<WPARAM, Key>::first);
+    if (found != std::end(kKeys)) {
+        const Key pressed = found->second;
+        const bool shift = GetKeyState(VK_SHIFT) < 0;
+        Form& form = form_;
+        Raise([&form, pressed, shift] { form.RaiseKeyDown(pressed, shift); });
+    }
+}
+
+IAccessible* FormWindow::AccessibleObject() {
+    const Oleacc* oleacc = form_.Accessibles().empty() ? nullptr : Oleacc::Get();
+    if (oleacc && !accessible_) {
+        const auto click = [this](Control& control) { Raise([&control] { control.RaiseClick(); }); };
+        *accessible_.Put() = new AccessibleForm(Handle(), form_, click, *oleacc);
+    }
+    return accessible_.Get();
+}
+
+std::optional<LRESULT> FormWindow::OnGetObject(WPARAM wParam, LPARAM lParam) {
+    IAccessible* accessible = static_cast<LONG>(lParam) == OBJID_CLIENT ? AccessibleObject() : nullptr;
+    if (!accessible) {
+        return std::nullopt;
+    }
+    return Oleacc::Get()->ResultFromObject(IID_IAccessible, wParam, accessible);
+}
+
 void FormWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
+    // Esc in the window: the cancel button.
+    if (!lParam && LOWORD(wParam) == IDCANCEL) {
+        Form& form = form_;
+        Raise([&form] { form.RaiseKeyDown(Key::kEscape, false); });
+        return;
+    }
     // A click of a button, or Enter in the window: the focused button.
     const bool clicked = HIWORD(wParam) == BN_CLICKED && lParam;
     const HWND source = clicked ? reinterpret_cast<HWND>(lParam) : GetFocus();
@@ -240,29 +307,20 @@ HWND FormWindow::FirstTabStop() const {
     return WindowOf(first);
 }
 
-void FormWindow::OnActivate(WPARAM wParam, LPARAM lParam) {
-    if (LOWORD(wParam) != WA_INACTIVE) {
-        const HWND focus = focus_ && IsChild(Handle(), focus_) ? focus_ : FirstTabStop();
-        SetFocus(focus ? focus : Handle());
-        // Enter clicks the focused button, so it shows as the default one.
-        if (CommandButtonWindow::ButtonOf(focus)) {
-            SendMessageW(focus, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
-        }
+void FormWindow::OnActivate(WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        focus_ = IsChild(Handle(), focus) ? focus : nullptr;
         return;
     }
-    const HWND focus = GetFocus();
-    focus_ = IsChild(Handle(), focus) ? focus : nullptr;
-    // Only a window of this program raises Deactivate: switching to another
-    // program does not.
-    const auto activated = reinterpret_cast<HWND>(lParam);
-    DWORD process = 0;
-    if (!activated || !GetWindowThreadProcessId(activated, &process) || process != GetCurrentProcessId()) {
-        return;
+    const HWND focus = focus_ && IsChild(Handle(), focus_) ? focus_ : FirstTabStop();
+    SetFocus(focus ? focus : Handle());
+    // Enter clicks the focused button, so it shows as the default one.
+    if (CommandButtonWindow::ButtonOf(focus)) {
+        SendMessageW(focus, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
     }
-    const FormWindow* other = platform_.FormWindowOf(activated);
-    const Form* activatedForm = other ? &other->GetForm() : nullptr;
     Form& form = form_;
-    Raise([&form, activatedForm] { form.RaiseDeactivate(activatedForm); });
+    Raise([&form] { form.RaiseActivate(); });
 }
 
 LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -279,7 +337,7 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_ACTIVATE:
-            OnActivate(wParam, lParam);
+            OnActivate(wParam);
             return 0;
         case WM_SETFOCUS: {
             Form& form = form_;
@@ -307,6 +365,14 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             OnCommand(wParam, lParam);
             return 0;
+        case WM_KEYDOWN:
+            OnKeyDown(wParam);
+            return 0;
+        case WM_GETOBJECT:
+            if (const auto answer = OnGetObject(wParam, lParam)) {
+                return *answer;
+            }
+            return Window::OnMessage(message, wParam, lParam);
         case WM_TIMER:
             OnTimer(wParam);
             return 0;

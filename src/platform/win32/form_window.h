@@ -9,8 +9,10 @@
 // Needs: user32, gdi32.
 #pragma once
 
+#include <optional>
 #include <vector>
 
+#include "accessible_form.h"
 #include "handles.h"
 #include "surface.h"
 #include "toolkit/form.h"
@@ -32,9 +34,20 @@ FrameStyles StylesOf(FormBorderStyle border);
 class FormWindow : public FormPeer, public Window {
   public:
     FormWindow(Win32Platform& platform, ATOM windowClass, Form& form);
+    ~FormWindow() override;
 
     void Update(Property changed) override;
     void Activate() override;
+    void AccessibleFocusMoved(int item) override;
+
+    // Whether the dialog keys (Tab, Enter, Esc) belong to the system's dialog
+    // handling: in a window with command buttons. Other windows take every
+    // key themselves.
+    bool HasDialogKeys() const;
+
+    // The object WM_GETOBJECT hands a screen reader for the client area, made
+    // on first use; null for a form with nothing to tell or without oleacc.
+    IAccessible* AccessibleObject();
 
     Form& GetForm() const { return form_; }
     // Timers tick through the form's window.
@@ -47,22 +60,27 @@ class FormWindow : public FormPeer, public Window {
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    // Takes the window's real outer rectangle into the form.
+    void AcceptRealBounds();
     void ApplyIcon();
     // Paints what changed in the back buffer, then copies it to the screen.
     void OnPaint();
     void PaintStaleArea();
-    void OnActivate(WPARAM wParam, LPARAM lParam);
+    void OnActivate(WPARAM wParam);
     void OnMouseMove(LPARAM lParam);
     void OnButtonDown(LPARAM lParam);
     void OnButtonUp(LPARAM lParam);
     void OnCommand(WPARAM wParam, LPARAM lParam);
+    void OnKeyDown(WPARAM key);
+    // The form's accessible object for a screen reader that asks for the
+    // client area; nullopt for anything else, or a form with nothing to tell.
+    std::optional<LRESULT> OnGetObject(WPARAM wParam, LPARAM lParam);
     void OnTimer(WPARAM id);
     // The control a click or move at this client point goes to.
     Control& TargetAt(LPARAM lParam) const;
     // The first enabled, visible tab stop by tab index, or null.
     HWND FirstTabStop() const;
 
-    Win32Platform& platform_;
     Form& form_;
     UniqueIcon bigIcon_;
     UniqueIcon smallIcon_;
@@ -74,6 +92,7 @@ class FormWindow : public FormPeer, public Window {
     Control* pressed_ = nullptr;
     // The child that had the focus when the window was last deactivated.
     HWND focus_ = nullptr;
+    ComPtr<AccessibleForm> accessible_;
 };
 
 }  // namespace startart::win32

@@ -6,10 +6,29 @@
 #include <windows.h>
 
 #include "app/application.h"
+#include "program_files.h"
 #include "text.h"
+#include "toolkit/event_barrier.h"
 #include "win32_platform.h"
 
+namespace {
+
+// DLLs that the program or Windows on its behalf loads by name come from the
+// system's folder only, never from the medium or a Downloads folder beside
+// the program. Windows 7 without its update lacks the function.
+void LoadLibrariesFromTheSystemOnly() {
+    using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
+    const FARPROC found = GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+    if (found) {
+        reinterpret_cast<SetDefaultDllDirectoriesFunction>(reinterpret_cast<void (*)()>(found))(
+            LOAD_LIBRARY_SEARCH_SYSTEM32);
+    }
+}
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    LoadLibrariesFromTheSystemOnly();
     try {
         startart::win32::Win32Platform platform;
         // A program target on the medium is a relative command line, which
@@ -20,6 +39,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         platform.Barrier().Run([&app] { app.Start(); });
         return platform.RunMessageLoop();
     } catch (...) {
+        // The platform itself could not start: no event barrier can report it.
+        using namespace startart::win32;
+        MessageBoxW(nullptr, Widen(startart::ReportOfCurrentException()).c_str(), Widen(TitleOf(ProgramPath())).c_str(),
+                    MB_OK | MB_TASKMODAL);
         return static_cast<int>(startart::ExitStatus::kRuntimeError);
     }
 }

@@ -1,35 +1,55 @@
-// Picture files through WIC.
-// Needs: windowscodecs, ole32.
+// Picture files through WIC, which comes in through COM from the system's
+// own folder: the program imports nothing of it.
+// Needs: ole32.
 #include "wic_decoder.h"
 
 #include <memory>
+#include <new>
 #include <optional>
 
 #include "basic/runtime_error.h"
+#include "toolkit/picture_limits.h"
 #include "win32_picture.h"
 
 namespace startart::win32 {
 namespace {
 
+// A picture that WIC cannot hold in memory is the program's lack of memory,
+// not a broken file.
+bool Succeeded(HRESULT result) {
+    if (result == E_OUTOFMEMORY) {
+        throw std::bad_alloc();
+    }
+    return SUCCEEDED(result);
+}
+
 std::optional<Win32Picture> Decode(IWICImagingFactory& factory, const std::wstring& path) {
     ComPtr<IWICBitmapDecoder> decoder;
     ComPtr<IWICBitmapFrameDecode> frame;
-    ComPtr<IWICBitmapSource> converted;
-    if (FAILED(factory.CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
-                                                 decoder.Put())) ||
-        FAILED(decoder->GetFrame(0, frame.Put())) ||
-        FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppPBGRA, frame.Get(), converted.Put()))) {
+    if (!Succeeded(factory.CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
+                                                     WICDecodeMetadataCacheOnDemand, decoder.Put())) ||
+        !Succeeded(decoder->GetFrame(0, frame.Put()))) {
         return std::nullopt;
     }
+    // The size the file claims, before a single pixel is decoded or any
+    // memory is taken for them.
     UINT width = 0;
     UINT height = 0;
-    if (FAILED(converted->GetSize(&width, &height)) || width == 0 || height == 0) {
+    if (!Succeeded(frame->GetSize(&width, &height)) || width == 0 || height == 0 ||
+        !PictureSizeAllowed(width, height)) {
+        return std::nullopt;
+    }
+    ComPtr<IWICFormatConverter> converter;
+    if (!Succeeded(factory.CreateFormatConverter(converter.Put())) ||
+        !Succeeded(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr,
+                                         0.0, WICBitmapPaletteTypeCustom))) {
         return std::nullopt;
     }
     PixelImage image{PixelSize{static_cast<int>(width), static_cast<int>(height)},
                      std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
     const UINT stride = width * 4;
-    if (FAILED(converted->CopyPixels(nullptr, stride, stride * height, reinterpret_cast<BYTE*>(image.pixels.data())))) {
+    if (!Succeeded(
+            converter->CopyPixels(nullptr, stride, stride * height, reinterpret_cast<BYTE*>(image.pixels.data())))) {
         return std::nullopt;
     }
     // An icon file keeps its own images for the sizes a window asks for.

@@ -1,7 +1,8 @@
 // Decoding picture files with the Windows Imaging Component: BMP, GIF, JPEG,
 // PNG, TIFF and ICO, to premultiplied 32-bit pixels (the first frame of a
-// file with several).
-// Needs: windowscodecs, ole32; COM initialised on this thread.
+// file with several). A file that claims more pixels than the menu loads is
+// refused before its pixels are decoded.
+// Needs: ole32; COM initialised on this thread.
 #pragma once
 
 #include <wincodec.h>
@@ -16,7 +17,8 @@ namespace startart::win32 {
 class WicDecoder {
   public:
     // Raises run-time error 53 when the file does not exist and 481 when it
-    // holds no picture that decodes.
+    // holds no picture that decodes or one too large; throws bad_alloc when
+    // memory runs out.
     Picture Load(const std::wstring& path);
 
   private:

@@ -1,5 +1,5 @@
 // The Win32 platform.
-// Needs: user32, gdi32, kernel32, advapi32, shell32, ole32, windowscodecs.
+// Needs: user32, gdi32, kernel32, advapi32, shell32, ole32 (WIC through COM).
 #include "win32_platform.h"
 
 #include <stdexcept>
@@ -53,10 +53,11 @@ int Win32Platform::RunMessageLoop() {
         if (result == -1) {
             return static_cast<int>(ExitStatus::kRuntimeError);
         }
-        // Tab, Enter and the arrow keys move between and press the buttons
-        // of the window, as in a dialog.
+        // Tab, Enter, Esc and the arrow keys move between and press the
+        // buttons of a window that has them, as in a dialog.
         const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-        if (root && FormWindowOf(root) && IsDialogMessageW(root, &message)) {
+        const FormWindow* form = root ? FormWindowOf(root) : nullptr;
+        if (form && form->HasDialogKeys() && IsDialogMessageW(root, &message)) {
             continue;
         }
         TranslateMessage(&message);
@@ -161,8 +162,16 @@ void Win32Platform::ShowMessage(const std::string& text, const std::string& capt
     MessageBoxW(nullptr, Widen(text).c_str(), Widen(caption).c_str(), MB_OK | MB_TASKMODAL);
 }
 
-std::optional<StartFailure> Win32Platform::StartProcess(const std::string& commandLine, ShowState show) {
-    return StartCommandLine(commandLine, show);
+std::optional<StartFailure> Win32Platform::StartProcess(const std::string& commandLine,
+                                                        ShowState show,
+                                                        SystemProgram program) {
+    return StartCommandLine(commandLine, show, program);
+}
+
+std::optional<StartFailure> Win32Platform::StartThroughShell(const std::string& program,
+                                                             const std::string& parameters,
+                                                             ShowState show) {
+    return win32::StartThroughShell(program, parameters, show);
 }
 
 std::optional<StartFailure> Win32Platform::OpenDocument(const std::string& path, ShowState show) {

@@ -1,7 +1,7 @@
 // The Win32 platform: the seam between the portable core and Windows. It
 // makes the window peers, decodes pictures, reads files and the registry,
 // starts processes, shows message boxes and runs the message loop.
-// Needs: user32, gdi32, kernel32, advapi32, shell32, ole32, windowscodecs.
+// Needs: user32, gdi32, kernel32, advapi32, shell32, ole32 (WIC through COM).
 #pragma once
 
 #include <windows.h>
@@ -43,7 +43,12 @@ class Win32Platform : public Platform {
     std::string ExecutableDirectory() const override;
     std::string ApplicationTitle() const override;
     void ShowMessage(const std::string& text, const std::string& caption) override;
-    std::optional<StartFailure> StartProcess(const std::string& commandLine, ShowState show) override;
+    std::optional<StartFailure> StartProcess(const std::string& commandLine,
+                                             ShowState show,
+                                             SystemProgram program) override;
+    std::optional<StartFailure> StartThroughShell(const std::string& program,
+                                                  const std::string& parameters,
+                                                  ShowState show) override;
     std::optional<StartFailure> OpenDocument(const std::string& path, ShowState show) override;
     RegistryAccess& Registry() override { return registry_; }
     void Quit(ExitStatus status) override;

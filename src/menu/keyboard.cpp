@@ -1,0 +1,57 @@
+// The button column by keyboard. The keys move the same highlight as the
+// pointer, through the same repaint, so the highlight is the focus cue, and
+// Enter presses a button exactly as a click does. While the buttons are
+// locked the keys reach none of them, as clicks do not.
+#include "menu/form1.h"
+
+#include <algorithm>
+
+namespace startart {
+
+bool Form1::KeyboardReaches(int index) const {
+    return index >= 0 && index < settings.anzahl && index < Picture2.Count() && Picture2(index).Visible() &&
+           Picture1(index).AcceptsInput();
+}
+
+void Form1::MoveHighlight(int step) {
+    const int count = std::min<int>(settings.anzahl, Picture2.Count());
+    if (count <= 0) {
+        return;
+    }
+    // From no highlight, down starts at the first button and up at the last.
+    int index = drawnHighlight_ >= 0 ? drawnHighlight_ : (step > 0 ? count - 1 : 0);
+    for (int tried = 0; tried < count; ++tried) {
+        index = (index + step + count) % count;
+        if (KeyboardReaches(index)) {
+            lastHover = static_cast<Int16>(index);
+            redrawPending = true;
+            RedrawButtons(lastHover);
+            AccessibleFocusMovedTo(Picture2(index));
+            return;
+        }
+    }
+}
+
+void Form1::FormKeyDown(Key key, bool shift) {
+    switch (key) {
+        case Key::kDown:
+            MoveHighlight(1);
+            break;
+        case Key::kUp:
+            MoveHighlight(-1);
+            break;
+        case Key::kTab:
+            MoveHighlight(shift ? -1 : 1);
+            break;
+        case Key::kEnter:
+        case Key::kSpace:
+            if (KeyboardReaches(drawnHighlight_)) {
+                Picture1(drawnHighlight_).RaiseClick();
+            }
+            break;
+        case Key::kEscape:
+            break;
+    }
+}
+
+}  // namespace startart
