@@ -47,10 +47,12 @@ Channels Unpack(std::uint32_t pixel) {
             static_cast<float>((pixel >> 8) & 0xFF), static_cast<float>(pixel & 0xFF)};
 }
 
+// The channels are sums of non-negative weights, so rounding half up is the
+// nearest integer; it is far cheaper than std::lround in the inner loop.
 std::uint32_t Pack(const Channels& c) {
     std::uint32_t pixel = 0;
     for (const float value : c) {
-        pixel = (pixel << 8) | static_cast<std::uint32_t>(std::clamp(std::lround(value), 0L, 255L));
+        pixel = (pixel << 8) | static_cast<std::uint32_t>(std::min(value, 255.0f) + 0.5f);
     }
     return pixel;
 }
@@ -67,12 +69,17 @@ PixelImage ScaledImage(const PixelImage& source, PixelSize target) {
 
     // Horizontal pass into floating-point rows, then the vertical pass.
     std::vector<Channels> wide(static_cast<std::size_t>(target.width * source.size.height));
+    std::vector<Channels> sourceRow(static_cast<std::size_t>(source.size.width));
     for (int y = 0; y < source.size.height; ++y) {
+        // Each source pixel is unpacked once, however many target pixels use it.
+        for (int x = 0; x < source.size.width; ++x) {
+            sourceRow[static_cast<std::size_t>(x)] = Unpack(source.At(x, y));
+        }
         for (int x = 0; x < target.width; ++x) {
             const Footprint& f = columns[static_cast<std::size_t>(x)];
             Channels sum{};
             for (std::size_t i = 0; i < f.weights.size(); ++i) {
-                const Channels c = Unpack(source.At(f.first + static_cast<int>(i), y));
+                const Channels& c = sourceRow[static_cast<std::size_t>(f.first) + i];
                 for (std::size_t k = 0; k < 4; ++k) {
                     sum[k] += c[k] * f.weights[i];
                 }
