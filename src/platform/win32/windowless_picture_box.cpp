@@ -94,6 +94,7 @@ void WindowlessPictureBox::Update(Property changed) {
             break;
         case Property::kFont:
             fontStale_ = true;
+            ++fontGeneration_;
             break;
         case Property::kBackColor:
         case Property::kPicture:
@@ -128,6 +129,8 @@ void WindowlessPictureBox::RebuildBackdrop() {
     }
     std::ranges::copy(backdrop_->pixels, surface_->Pixels().begin());
     dirty_ = RECT{};
+    printed_.clear();
+    clsPending_ = false;
     Touch(WholeOf(size));
 }
 
@@ -137,16 +140,23 @@ void WindowlessPictureBox::RestoreBackdrop(const RECT& area) {
 
 void WindowlessPictureBox::Cls() {
     // Without a surface there is no text to clear.
-    if (!surface_) {
+    if (surface_) {
+        clsPending_ = true;
+        RequestSync();
+    }
+}
+
+void WindowlessPictureBox::FlushCls() {
+    if (!std::exchange(clsPending_, false)) {
         return;
     }
     Canvas();
-    if (IsRectEmpty(&dirty_)) {
-        return;
+    printed_.clear();
+    if (!IsRectEmpty(&dirty_)) {
+        RestoreBackdrop(dirty_);
+        Touch(dirty_);
+        dirty_ = RECT{};
     }
-    RestoreBackdrop(dirty_);
-    Touch(dirty_);
-    dirty_ = RECT{};
 }
 
 void WindowlessPictureBox::Print(const std::string& text, PixelPoint at) {
@@ -154,6 +164,13 @@ void WindowlessPictureBox::Print(const std::string& text, PixelPoint at) {
     if (wide.empty()) {
         return;
     }
+    const Printed printed{wide, at, ToColorRef(box_.ForeColor()), fontGeneration_};
+    if (clsPending_ && !backdropStale_ && printed_ == std::vector<Printed>{printed}) {
+        clsPending_ = false;
+        return;
+    }
+    FlushCls();
+    printed_.push_back(printed);
     Surface& surface = Canvas();
     const HDC dc = surface.Dc();
     SetBkMode(dc, TRANSPARENT);
@@ -183,6 +200,7 @@ void WindowlessPictureBox::Touch(const RECT& area) {
 }
 
 void WindowlessPictureBox::Sync() {
+    FlushCls();
     const RECT placed = RectInForm(box_);
     const RECT shownArea = ShownArea(box_);
     if (!EqualRect(&placed, &placed_) || !EqualRect(&shownArea, &shownArea_)) {
@@ -226,10 +244,15 @@ void WindowlessPictureBox::RememberShown(const RECT& area) {
 }
 
 DeviceContext WindowlessPictureBox::hDC() {
+    // What is drawn through the device context from outside (the character
+    // spacing) changes what the same Print draws.
+    FlushCls();
+    printed_.clear();
     return reinterpret_cast<DeviceContext>(Canvas().Dc());
 }
 
 void WindowlessPictureBox::Paint(HDC canvas, const RECT& area) {
+    FlushCls();
     const RECT placed = RectInForm(box_);
     const RECT shownArea = ShownArea(box_);
     RECT painted;

@@ -8,6 +8,8 @@
 // a handler sets: a box that shows nothing but its back colour (a frame) has
 // no surface, the font is made when text is drawn, and boxes that show one
 // picture on one colour at one size (the faces) share one backdrop.
+// A Cls that the same Print follows, as a repaint of every button brings to
+// the buttons whose look stays, leaves the surface as it is.
 // Changes are not shown one by one: once the handler that made them has
 // returned, the areas they touched are compared with what the screen was
 // last given, and only what differs is repainted. A handler that clears and
@@ -18,6 +20,8 @@
 
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "deferred_sync.h"
 #include "form_painted.h"
@@ -50,6 +54,8 @@ class WindowlessPictureBox : public PictureBoxPeer, public FormPainted, private 
     // Back colour and picture, on a surface of the box's size.
     void RebuildBackdrop();
     void RestoreBackdrop(const RECT& area);
+    // Carries out a Cls that no identical Print has cancelled.
+    void FlushCls();
     // Notes an area of the surface that may have changed, for the Sync.
     void Touch(const RECT& area);
     // Repaints where the box has moved from and to, and the part of the
@@ -68,8 +74,21 @@ class WindowlessPictureBox : public PictureBoxPeer, public FormPainted, private 
     // was made, or the font since it was made.
     bool backdropStale_ = true;
     bool fontStale_ = true;
-    // Where text was drawn since the backdrop was last restored.
+    // Where text was drawn since the backdrop was last restored, and what.
     RECT dirty_{};
+    struct Printed {
+        std::wstring text;
+        PixelPoint at;
+        COLORREF color;
+        int font;
+        bool operator==(const Printed&) const = default;
+    };
+    std::vector<Printed> printed_;
+    // A Cls asked for and not carried out yet.
+    bool clsPending_ = false;
+    // Counts the fonts the box has had, so that a Print in another font is
+    // never taken for the same one.
+    int fontGeneration_ = 0;
     // The surface as the screen was last given it, or is about to be given it
     // by a pending paint, and where the surface may differ from it since.
     PixelImage shown_;
