@@ -10,19 +10,6 @@
 namespace startart::win32 {
 namespace {
 
-// COM calls must not let an exception out: a lack of memory is the only
-// one that the answers can raise.
-template <class Answer>
-HRESULT Guarded(Answer answer) noexcept {
-    try {
-        return answer();
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    } catch (...) {
-        return E_FAIL;
-    }
-}
-
 HRESULT Text(const std::wstring& text, BSTR* out) {
     *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     return *out ? S_OK : E_OUTOFMEMORY;
@@ -127,45 +114,53 @@ HRESULT AccessibleForm::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*
     return E_NOTIMPL;
 }
 
-HRESULT AccessibleForm::get_accParent(IDispatch** parent) {
+// COM calls must not let an exception out: a lack of memory is the only one
+// that the answers can raise.
+template <class Answer>
+HRESULT AccessibleForm::Connected(Answer answer) const noexcept {
     if (!form_) {
         return RPC_E_DISCONNECTED;
     }
+    try {
+        return answer();
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_FAIL;
+    }
+}
+
+template <class Answer>
+HRESULT AccessibleForm::AboutChild(const VARIANT& child, Answer answer) const noexcept {
+    return Connected([&] {
+        const auto target = Resolve(child);
+        return target ? answer(*target) : E_INVALIDARG;
+    });
+}
+
+HRESULT AccessibleForm::get_accParent(IDispatch** parent) {
     // The client area lies in the window itself, which the system presents.
-    return oleacc_.CreateStandardObject(window_, OBJID_WINDOW, IID_IDispatch, reinterpret_cast<void**>(parent));
+    return Connected([&] {
+        return oleacc_.CreateStandardObject(window_, OBJID_WINDOW, IID_IDispatch, reinterpret_cast<void**>(parent));
+    });
 }
 
 HRESULT AccessibleForm::get_accChildCount(long* count) {
-    return Guarded([&] {
-        if (!form_) {
-            return RPC_E_DISCONNECTED;
-        }
+    return Connected([&] {
         *count = static_cast<long>(form_->Accessibles().size());
         return S_OK;
     });
 }
 
 HRESULT AccessibleForm::get_accChild(VARIANT child, IDispatch** dispatch) {
-    return Guarded([&] {
-        *dispatch = nullptr;
-        if (!form_) {
-            return RPC_E_DISCONNECTED;
-        }
-        // The items are simple elements, answered by this object.
-        return Resolve(child) ? S_FALSE : E_INVALIDARG;
-    });
+    *dispatch = nullptr;
+    // The items are simple elements, answered by this object.
+    return AboutChild(child, [](const Target&) { return S_FALSE; });
 }
 
 HRESULT AccessibleForm::get_accName(VARIANT child, BSTR* name) {
-    return Guarded([&] {
-        if (!form_) {
-            return RPC_E_DISCONNECTED;
-        }
-        const auto target = Resolve(child);
-        if (!target) {
-            return E_INVALIDARG;
-        }
-        return Text(Widen(target->self ? form_->Caption() : target->item.name), name);
+    return AboutChild(child, [&](const Target& target) {
+        return Text(Widen(target.self ? form_->Caption() : target.item.name), name);
     });
 }
 
@@ -178,38 +173,24 @@ HRESULT AccessibleForm::get_accDescription(VARIANT, BSTR* description) {
 }
 
 HRESULT AccessibleForm::get_accRole(VARIANT child, VARIANT* role) {
-    return Guarded([&] {
-        if (!form_) {
-            return RPC_E_DISCONNECTED;
-        }
-        const auto target = Resolve(child);
-        if (!target) {
-            return E_INVALIDARG;
-        }
-        if (target->self) {
+    return AboutChild(child, [&](const Target& target) {
+        if (target.self) {
             return Number(ROLE_SYSTEM_CLIENT, role);
         }
-        return Number(
-            target->item.role == AccessibleItem::Role::kGraphic ? ROLE_SYSTEM_GRAPHIC : ROLE_SYSTEM_PUSHBUTTON, role);
+        return Number(target.item.role == AccessibleItem::Role::kGraphic ? ROLE_SYSTEM_GRAPHIC : ROLE_SYSTEM_PUSHBUTTON,
+                      role);
     });
 }
 
 HRESULT AccessibleForm::get_accState(VARIANT child, VARIANT* state) {
-    return Guarded([&] {
-        if (!form_) {
-            return RPC_E_DISCONNECTED;
-        }
-        const auto target = Resolve(child);
-        if (!target) {
-            return E_INVALIDARG;
-        }
+    return AboutChild(child, [&](const Target& target) {
         const bool windowFocused = GetFocus() == window_;
         long bits = STATE_SYSTEM_FOCUSABLE;
-        if (target->self) {
+        if (target.self) {
             bits |= windowFocused ? STATE_SYSTEM_FOCUSED : 0;
-        } else if (target->item.unavailable) {
+        } else if (target.item.unavailable) {
             bits = STATE_SYSTEM_UNAVAILABLE;
-        } else if (target->item.focused) {
+        } else if (target.item.focused) {
             bits |= STATE_SYSTEM_HOTTRACKED | (windowFocused ? STATE_SYSTEM_FOCUSED : 0);
         }
         return Number(bits, state);
@@ -230,10 +211,7 @@ HRESULT AccessibleForm::get_accKeyboardShortcut(VARIANT, BSTR* shortcut) {
 }
 
 HRESULT AccessibleForm::get_accFocus(VARIANT* focus) {
-    return Guarded([&] {
-        if (!form_) {
-            return RPC_E_DISCONNECTED;
-        }
+    return Connected([&] {
         if (GetFocus() != window_) {
             return Nothing(focus);
         }
@@ -252,15 +230,8 @@ HRESULT AccessibleForm::get_accSelection(VARIANT* selection) {
 }
 
 HRESULT AccessibleForm::get_accDefaultAction(VARIANT child, BSTR* action) {
-    return Guarded([&] {
-        if (!form_) {
-            return RPC_E_DISCONNECTED;
-        }
-        const auto target = Resolve(child);
-        if (!target) {
-            return E_INVALIDARG;
-        }
-        return target->self ? NoText(action) : Text(Widen(target->item.defaultAction), action);
+    return AboutChild(child, [&](const Target& target) {
+        return target.self ? NoText(action) : Text(Widen(target.item.defaultAction), action);
     });
 }
 
@@ -269,15 +240,8 @@ HRESULT AccessibleForm::accSelect(long, VARIANT) {
 }
 
 HRESULT AccessibleForm::accLocation(long* left, long* top, long* width, long* height, VARIANT child) {
-    return Guarded([&] {
-        if (!form_) {
-            return RPC_E_DISCONNECTED;
-        }
-        const auto target = Resolve(child);
-        if (!target) {
-            return E_INVALIDARG;
-        }
-        const RECT rect = ScreenRect(*target);
+    return AboutChild(child, [&](const Target& target) {
+        const RECT rect = ScreenRect(target);
         *left = rect.left;
         *top = rect.top;
         *width = rect.right - rect.left;
@@ -287,16 +251,9 @@ HRESULT AccessibleForm::accLocation(long* left, long* top, long* width, long* he
 }
 
 HRESULT AccessibleForm::accNavigate(long direction, VARIANT start, VARIANT* end) {
-    return Guarded([&] {
-        if (!form_) {
-            return RPC_E_DISCONNECTED;
-        }
-        const auto target = Resolve(start);
-        if (!target) {
-            return E_INVALIDARG;
-        }
+    return AboutChild(start, [&](const Target& target) {
         const long count = static_cast<long>(form_->Accessibles().size());
-        if (target->self) {
+        if (target.self) {
             if (direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD) {
                 return count == 0 ? Nothing(end) : Number(direction == NAVDIR_FIRSTCHILD ? 1 : count, end);
             }
@@ -316,10 +273,7 @@ HRESULT AccessibleForm::accNavigate(long direction, VARIANT start, VARIANT* end)
 }
 
 HRESULT AccessibleForm::accHitTest(long x, long y, VARIANT* child) {
-    return Guarded([&] {
-        if (!form_) {
-            return RPC_E_DISCONNECTED;
-        }
+    return Connected([&] {
         POINT point{x, y};
         ScreenToClient(window_, &point);
         RECT client;
@@ -338,18 +292,11 @@ HRESULT AccessibleForm::accHitTest(long x, long y, VARIANT* child) {
 }
 
 HRESULT AccessibleForm::accDoDefaultAction(VARIANT child) {
-    return Guarded([&] {
-        if (!form_) {
-            return RPC_E_DISCONNECTED;
-        }
-        const auto target = Resolve(child);
-        if (!target) {
-            return E_INVALIDARG;
-        }
-        if (target->self) {
+    return AboutChild(child, [&](const Target& target) {
+        if (target.self) {
             return DISP_E_MEMBERNOTFOUND;
         }
-        click_(*target->item.target);
+        click_(*target.item.target);
         return S_OK;
     });
 }

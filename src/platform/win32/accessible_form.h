@@ -73,6 +73,12 @@ class AccessibleForm final : public IAccessible {
     };
     // nullopt for a child that does not exist; E_INVALIDARG then.
     std::optional<Target> Resolve(const VARIANT& child) const;
+    // Runs an answer while the window lives; no exception leaves it.
+    template <class Answer>
+    HRESULT Connected(Answer answer) const noexcept;
+    // The same for an answer about the client area or one of its items.
+    template <class Answer>
+    HRESULT AboutChild(const VARIANT& child, Answer answer) const noexcept;
     // The item's rectangle on the screen.
     RECT ScreenRect(const Target& target) const;
 
