@@ -38,7 +38,12 @@ FrameStyles StylesOf(FormBorderStyle border) {
 }
 
 FormWindow::FormWindow(Win32Platform& platform, ATOM windowClass, Form& form)
-    : Window(platform), form_(form), stale_(CreateRectRgn(0, 0, 0, 0)) {
+    : Window(platform),
+      form_(form),
+      hasDialogKeys_(std::ranges::any_of(
+          form.WindowDefinition().controls,
+          [](const ControlDefinition& control) { return control.kind == ControlKind::kCommandButton; })),
+      stale_(CreateRectRgn(0, 0, 0, 0)) {
     if (!stale_) {
         throw std::bad_alloc();
     }
@@ -124,11 +129,6 @@ void FormWindow::Activate() {
 void FormWindow::AccessibleFocusMoved(int item) {
     // Child 0 is the client area itself.
     NotifyWinEvent(EVENT_OBJECT_FOCUS, Handle(), OBJID_CLIENT, item + 1);
-}
-
-bool FormWindow::HasDialogKeys() const {
-    return std::ranges::any_of(form_.Controls(),
-                               [](const auto& control) { return control->Kind() == ControlKind::kCommandButton; });
 }
 
 // A timer's id is its address.

@@ -43,7 +43,7 @@ class FormWindow : public FormPeer, public Window {
     // Whether the dialog keys (Tab, Enter, Esc) belong to the system's dialog
     // handling: in a window with command buttons. Other windows take every
     // key themselves.
-    bool HasDialogKeys() const;
+    bool HasDialogKeys() const { return hasDialogKeys_; }
 
     // The object WM_GETOBJECT hands a screen reader for the client area, made
     // on first use; null for a form with nothing to tell or without oleacc.
@@ -82,6 +82,8 @@ class FormWindow : public FormPeer, public Window {
     HWND FirstTabStop() const;
 
     Form& form_;
+    // Known from the definition: the message loop asks for every message.
+    const bool hasDialogKeys_;
     UniqueIcon bigIcon_;
     UniqueIcon smallIcon_;
     std::vector<Timer*> timers_;
