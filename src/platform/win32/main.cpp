@@ -7,6 +7,7 @@
 
 #include "app/application.h"
 #include "program_files.h"
+#include "system_files.h"
 #include "text.h"
 #include "toolkit/event_barrier.h"
 #include "win32_platform.h"
@@ -18,10 +19,10 @@ namespace {
 // the program. Windows 7 without its update lacks the function.
 void LoadLibrariesFromTheSystemOnly() {
     using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
-    const FARPROC found = GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
-    if (found) {
-        reinterpret_cast<SetDefaultDllDirectoriesFunction>(reinterpret_cast<void (*)()>(found))(
-            LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const auto setDefaultDllDirectories = startart::win32::FunctionOf<SetDefaultDllDirectoriesFunction>(
+        GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+    if (setDefaultDllDirectories) {
+        setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     }
 }
 

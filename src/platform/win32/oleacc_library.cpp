@@ -2,28 +2,17 @@
 // Needs: kernel32.
 #include "oleacc_library.h"
 
-#include <string>
+#include "system_files.h"
 
 namespace startart::win32 {
 namespace {
-
-template <class Function>
-Function Find(HMODULE module, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
 
 HMODULE LoadFromTheSystemFolder() {
     if (const HMODULE module = LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
         return module;
     }
     // Windows 7 without its update knows no search flags: the full path.
-    std::wstring path(MAX_PATH, L'\0');
-    const UINT length = GetSystemDirectoryW(path.data(), MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        return nullptr;
-    }
-    path.resize(length);
-    return LoadLibraryExW((path + L"\\oleacc.dll").c_str(), nullptr, 0);
+    return LoadLibraryExW(InSystemFolder(L"oleacc.dll").c_str(), nullptr, 0);
 }
 
 }  // namespace
@@ -34,9 +23,9 @@ const Oleacc* Oleacc::Get() {
         static Oleacc oleacc;
         oleacc.module_ = LoadFromTheSystemFolder();
         if (oleacc.module_) {
-            oleacc.lresultFromObject_ = Find<LresultFromObjectFunction>(oleacc.module_, "LresultFromObject");
+            oleacc.lresultFromObject_ = FunctionOf<LresultFromObjectFunction>(oleacc.module_, "LresultFromObject");
             oleacc.createStdAccessibleObject_ =
-                Find<CreateStdAccessibleObjectFunction>(oleacc.module_, "CreateStdAccessibleObject");
+                FunctionOf<CreateStdAccessibleObjectFunction>(oleacc.module_, "CreateStdAccessibleObject");
         }
         const bool usable = oleacc.lresultFromObject_ && oleacc.createStdAccessibleObject_;
         return usable ? &oleacc : nullptr;

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "handles.h"
+#include "system_files.h"
 #include "text.h"
 
 namespace startart::win32 {
@@ -45,13 +46,6 @@ StartFailure FailureOf(DWORD error) {
     return failure;
 }
 
-std::wstring InFolder(UINT(WINAPI* folder)(LPWSTR, UINT), const wchar_t* name) {
-    std::wstring path(MAX_PATH, L'\0');
-    const UINT length = folder(path.data(), static_cast<UINT>(path.size()));
-    path.resize(length < path.size() ? length : 0);
-    return path + L"\\" + name;
-}
-
 }  // namespace
 
 std::string FailureReason(DWORD error) {
@@ -84,11 +78,11 @@ std::string FailureReason(DWORD error) {
 std::wstring SystemProgramPath(SystemProgram program) {
     switch (program) {
         case SystemProgram::kWrite:
-            return InFolder(GetSystemDirectoryW, L"write.exe");
+            return InSystemFolder(L"write.exe");
         case SystemProgram::kNotepad:
-            return InFolder(GetSystemDirectoryW, L"notepad.exe");
+            return InSystemFolder(L"notepad.exe");
         case SystemProgram::kExplorer:
-            return InFolder(GetWindowsDirectoryW, L"explorer.exe");
+            return InWindowsFolder(L"explorer.exe");
         case SystemProgram::kNone:
             break;
     }
