@@ -3,16 +3,13 @@
 // named by its label.
 #include "menu/form1.h"
 
-#include <algorithm>
-
 namespace startart {
 
 AccessibleItems Form1::Accessibles() const {
     AccessibleItems items;
     items.push_back(AccessibleItem{AccessibleItem::Role::kGraphic, settings.titel, "Informationen", &Image1, &Image1,
                                    false, false});
-    const int count = std::min<int>(settings.anzahl, Picture2.Count());
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < LaidOutButtons(); ++i) {
         if (Picture2(i).Visible()) {
             items.push_back(AccessibleItem{AccessibleItem::Role::kPushButton, Entry(i).button, "Drücken", &Picture2(i),
                                            &Picture1(i), i == drawnHighlight_, !Picture1(i).AcceptsInput()});

@@ -8,13 +8,16 @@
 
 namespace startart {
 
+int Form1::LaidOutButtons() const {
+    return std::clamp<int>(settings.anzahl, 0, Picture2.Count());
+}
+
 bool Form1::KeyboardReaches(int index) const {
-    return index >= 0 && index < settings.anzahl && index < Picture2.Count() && Picture2(index).Visible() &&
-           Picture1(index).AcceptsInput();
+    return index >= 0 && index < LaidOutButtons() && Picture2(index).Visible() && Picture1(index).AcceptsInput();
 }
 
 void Form1::MoveHighlight(int step) {
-    const int count = std::min<int>(settings.anzahl, Picture2.Count());
+    const int count = LaidOutButtons();
     if (count <= 0) {
         return;
     }
