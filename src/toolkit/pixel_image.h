@@ -32,5 +32,7 @@ PixelImage ScaledImage(const PixelImage& source, PixelSize target);
 // A box of the given size filled with the opaque background colour, with the
 // picture composited over it at the top left, cut off where it leaves the box.
 PixelImage Backdrop(PixelSize size, std::uint32_t background, const PixelImage& picture);
+// The same for a picture of the box's size, in its own pixels.
+void Flatten(PixelImage& picture, std::uint32_t background);
 
 }  // namespace startart

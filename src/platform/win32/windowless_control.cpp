@@ -36,7 +36,8 @@ void ImagePeer::Paint(HDC dc, const RECT&) {
     const Key key{picture, size, ToPixel(image_.Parent().BackColor())};
     if (key != cachedFor_) {
         const PixelImage& source = picture->Image();
-        cached_ = Backdrop(size, key.background, size == source.size ? source : ScaledImage(source, size));
+        cached_ = size == source.size ? source : ScaledImage(source, size);
+        Flatten(cached_, key.background);
         cachedFor_ = key;
     }
     const RECT clip = ToRect(bounds);
