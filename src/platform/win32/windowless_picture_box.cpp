@@ -31,24 +31,6 @@ void CopyArea(std::span<const std::uint32_t> from, std::span<std::uint32_t> to, 
     }
 }
 
-// The smallest rectangle around the pixels inside `area` where two images of
-// one size differ; empty when none does.
-RECT DifferingArea(const PixelImage& image, std::span<const std::uint32_t> pixels, const RECT& area) {
-    const auto at = [&](int x, int y) { return static_cast<std::size_t>(y * image.size.width + x); };
-    RECT differing{area.right, area.bottom, area.left, area.top};
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            if (image.pixels[at(x, y)] != pixels[at(x, y)]) {
-                differing.left = std::min<LONG>(differing.left, x);
-                differing.top = std::min<LONG>(differing.top, y);
-                differing.right = std::max<LONG>(differing.right, x + 1);
-                differing.bottom = std::max<LONG>(differing.bottom, y + 1);
-            }
-        }
-    }
-    return differing.left < differing.right ? differing : RECT{};
-}
-
 // The backdrop of a box: shared by all boxes that show one picture on one
 // colour at one size, so that fifteen faces make it once.
 std::shared_ptr<const PixelImage> SharedBackdrop(PixelSize size, std::uint32_t background, const Picture& picture) {
@@ -127,7 +109,10 @@ void WindowlessPictureBox::RebuildBackdrop() {
     if (surface_->Size() != size) {
         surface_->Resize(size);
     }
-    std::ranges::copy(backdrop_->pixels, surface_->Pixels().begin());
+    // The backdrop goes onto the surface where it is first shown or drawn
+    // on: fifteen faces of a whole button picture each show a button's
+    // worth of it.
+    ready_ = RECT{};
     dirty_ = RECT{};
     printed_.clear();
     clsPending_ = false;
@@ -136,6 +121,33 @@ void WindowlessPictureBox::RebuildBackdrop() {
 
 void WindowlessPictureBox::RestoreBackdrop(const RECT& area) {
     CopyArea(backdrop_->pixels, surface_->Pixels(), backdrop_->size.width, area);
+}
+
+void WindowlessPictureBox::Prepare(const RECT& area) {
+    const RECT whole = WholeOf(surface_->Size());
+    RECT wanted;
+    if (!IntersectRect(&wanted, &area, &whole)) {
+        return;
+    }
+    RECT ready;
+    UnionRect(&ready, &ready_, &wanted);
+    if (EqualRect(&ready, &ready_)) {
+        return;
+    }
+    // What the new ready area adds to the old one, row by row.
+    const std::span<std::uint32_t> pixels = surface_->Pixels();
+    const auto copy = [&](LONG y, LONG left, LONG right) {
+        CopyArea(backdrop_->pixels, pixels, whole.right, RECT{left, y, right, y + 1});
+    };
+    for (LONG y = ready.top; y < ready.bottom; ++y) {
+        if (y < ready_.top || y >= ready_.bottom) {
+            copy(y, ready.left, ready.right);
+        } else {
+            copy(y, ready.left, ready_.left);
+            copy(y, ready_.right, ready.right);
+        }
+    }
+    ready_ = ready;
 }
 
 void WindowlessPictureBox::Cls() {
@@ -173,12 +185,8 @@ void WindowlessPictureBox::Print(const std::string& text, PixelPoint at) {
     printed_.push_back(printed);
     Surface& surface = Canvas();
     const HDC dc = surface.Dc();
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ToColorRef(box_.ForeColor()));
-    SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-    TextOutW(dc, at.x, at.y, wide.c_str(), static_cast<int>(wide.size()));
 
-    // Where the text went, with room for the overhang of bold and smoothed
+    // Where the text goes, with room for the overhang of bold and smoothed
     // glyphs, clipped to the surface.
     SIZE extent{};
     GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
@@ -190,6 +198,11 @@ void WindowlessPictureBox::Print(const std::string& text, PixelPoint at) {
     if (!IntersectRect(&drawn, &drawn, &whole)) {
         return;
     }
+    Prepare(drawn);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ToColorRef(box_.ForeColor()));
+    SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    TextOutW(dc, at.x, at.y, wide.c_str(), static_cast<int>(wide.size()));
     UnionRect(&dirty_, &dirty_, &drawn);
     Touch(drawn);
 }
@@ -216,36 +229,21 @@ void WindowlessPictureBox::Sync() {
         }
         return;
     }
-    Surface& surface = Canvas();
-    RECT changed =
-        shown_.size == surface.Size() ? DifferingArea(shown_, surface.Pixels(), touched_) : WholeOf(surface.Size());
+    RECT changed;
+    const RECT whole = WholeOf(Canvas().Size());
+    const bool touched = IntersectRect(&changed, &touched_, &whole);
     touched_ = RECT{};
-    if (IsRectEmpty(&changed)) {
-        return;
-    }
-    RememberShown(changed);
     OffsetRect(&changed, placed.left, placed.top);
-    if (IntersectRect(&changed, &changed, &shownArea)) {
+    if (touched && IntersectRect(&changed, &changed, &shownArea)) {
         form_.InvalidateArea(changed);
     }
 }
 
-void WindowlessPictureBox::RememberShown(const RECT& area) {
-    const std::span<const std::uint32_t> now = surface_->Pixels();
-    if (shown_.size != surface_->Size()) {
-        shown_ = PixelImage{surface_->Size(), {now.begin(), now.end()}};
-        return;
-    }
-    const RECT whole = WholeOf(surface_->Size());
-    RECT copied;
-    if (IntersectRect(&copied, &area, &whole)) {
-        CopyArea(now, shown_.pixels, whole.right, copied);
-    }
-}
-
 DeviceContext WindowlessPictureBox::hDC() {
-    // What is drawn through the device context from outside (the character
-    // spacing) changes what the same Print draws.
+    // The device context is handed out for the settings of the text that
+    // Print draws (the character spacing), which change what the same Print
+    // draws. Nothing is drawn through it: the surface would show it only
+    // where it is ready.
     FlushCls();
     printed_.clear();
     return reinterpret_cast<DeviceContext>(Canvas().Dc());
@@ -266,9 +264,10 @@ void WindowlessPictureBox::Paint(HDC canvas, const RECT& area) {
     }
     RECT source = painted;
     OffsetRect(&source, -placed.left, -placed.top);
-    BitBlt(canvas, painted.left, painted.top, painted.right - painted.left, painted.bottom - painted.top, Canvas().Dc(),
+    const HDC surface = Canvas().Dc();
+    Prepare(source);
+    BitBlt(canvas, painted.left, painted.top, painted.right - painted.left, painted.bottom - painted.top, surface,
            source.left, source.top, SRCCOPY);
-    RememberShown(source);
 }
 
 }  // namespace startart::win32

@@ -11,10 +11,10 @@
 // A Cls that the same Print follows, as a repaint of every button brings to
 // the buttons whose look stays, leaves the surface as it is.
 // Changes are not shown one by one: once the handler that made them has
-// returned, the areas they touched are compared with what the screen was
-// last given, and only what differs is repainted. A handler that clears and
-// relabels every button thus repaints just the two whose look changed. A box
-// that moved repaints where it showed before and where it shows now, once.
+// returned, the areas they touched are repainted where the box shows. A
+// handler that clears and relabels every button thus repaints just the two
+// whose look changed. A box that moved repaints where it showed before and
+// where it shows now, once.
 // Needs: user32, gdi32.
 #pragma once
 
@@ -54,15 +54,15 @@ class WindowlessPictureBox : public PictureBoxPeer, public FormPainted, private 
     // Back colour and picture, on a surface of the box's size.
     void RebuildBackdrop();
     void RestoreBackdrop(const RECT& area);
+    // Makes the surface ready in an area: the backdrop goes where it has not
+    // been put since the backdrop was made.
+    void Prepare(const RECT& area);
     // Carries out a Cls that no identical Print has cancelled.
     void FlushCls();
     // Notes an area of the surface that may have changed, for the Sync.
     void Touch(const RECT& area);
-    // Repaints where the box has moved from and to, and the part of the
-    // touched area that differs from the screen.
+    // Repaints where the box has moved from and to, and the touched area.
     void Sync() override;
-    // Notes that the screen shows, or is about to show, an area of the surface.
-    void RememberShown(const RECT& area);
 
     FormWindow& form_;
     PictureBox& box_;
@@ -89,9 +89,10 @@ class WindowlessPictureBox : public PictureBoxPeer, public FormPainted, private 
     // Counts the fonts the box has had, so that a Print in another font is
     // never taken for the same one.
     int fontGeneration_ = 0;
-    // The surface as the screen was last given it, or is about to be given it
-    // by a pending paint, and where the surface may differ from it since.
-    PixelImage shown_;
+    // The part of the surface that holds the backdrop and what was drawn on
+    // it; elsewhere its pixels are undefined.
+    RECT ready_{};
+    // Where the surface may have changed since the screen was last told.
     RECT touched_{};
     // Where the box lay on the form's client area, and the part of that which
     // showed, when the screen was last told.
