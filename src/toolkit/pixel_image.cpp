@@ -40,10 +40,9 @@ Footprints FootprintsOf(int sourceLength, int targetLength) {
             const double centre = std::clamp((t + 0.5) * scale - 0.5, 0.0, sourceLength - 1.0);
             span.first = std::min(static_cast<int>(centre), std::max(0, sourceLength - 2));
             const auto right = static_cast<float>(centre - span.first);
+            result.weights.push_back(sourceLength > 1 ? 1 - right : 1);
             if (sourceLength > 1) {
-                result.weights.insert(result.weights.end(), {1 - right, right});
-            } else {
-                result.weights.push_back(1);
+                result.weights.push_back(right);
             }
         }
         span.count = static_cast<int>(result.weights.size()) - span.weights;
@@ -110,26 +109,29 @@ std::uint32_t Flattened(std::uint32_t pixel, std::uint32_t under) {
 class WideRows {
   public:
     WideRows(const PixelImage& source, const Footprints& columns, std::size_t keep)
-        : source_(source), columns_(columns), sourceRow_(static_cast<std::size_t>(source.size.width)) {
-        rows_.resize(keep, std::vector<Channels>(columns.spans.size()));
-    }
+        : source_(source),
+          columns_(columns),
+          width_(columns.spans.size()),
+          keep_(keep),
+          sourceRow_(static_cast<std::size_t>(source.size.width)),
+          rows_(keep * width_) {}
 
     // Source row `y` scaled to the target's width.
-    const std::vector<Channels>& Row(int y) {
-        std::vector<Channels>& row = rows_[static_cast<std::size_t>(y) % rows_.size()];
+    const Channels* Row(int y) {
         for (; next_ <= y; ++next_) {
-            Scale(next_, rows_[static_cast<std::size_t>(next_) % rows_.size()]);
+            Scale(next_, Slot(next_));
         }
-        return row;
+        return Slot(y);
     }
 
   private:
-    void Scale(int y, std::vector<Channels>& into) {
+    Channels* Slot(int y) { return rows_.data() + static_cast<std::size_t>(y) % keep_ * width_; }
+
+    void Scale(int y, Channels* out) {
         // Each source pixel is unpacked once, however many target pixels use it.
         for (int x = 0; x < source_.size.width; ++x) {
             sourceRow_[static_cast<std::size_t>(x)] = Unpack(source_.At(x, y));
         }
-        Channels* out = into.data();
         for (const Footprints::Span& span : columns_.spans) {
             *out++ = WeightedSum(span, columns_.weights,
                                  [&](int i) { return sourceRow_[static_cast<std::size_t>(span.first + i)]; });
@@ -138,8 +140,11 @@ class WideRows {
 
     const PixelImage& source_;
     const Footprints& columns_;
+    std::size_t width_;
+    std::size_t keep_;
     std::vector<Channels> sourceRow_;
-    std::vector<std::vector<Channels>> rows_;
+    // `keep_` rows of the target's width, row y in slot y % keep_.
+    std::vector<Channels> rows_;
     int next_ = 0;
 };
 
@@ -158,12 +163,11 @@ PixelImage ScaledImage(const PixelImage& source, PixelSize target) {
 
     // Each target pixel sums the pixels above each other in the rows of the
     // horizontal pass that its row covers.
-    std::vector<const Channels*> covered;
+    std::vector<const Channels*> covered(static_cast<std::size_t>(tallest));
     for (int y = 0; y < target.height; ++y) {
         const Footprints::Span& span = rows.spans[static_cast<std::size_t>(y)];
-        covered.clear();
         for (int i = 0; i < span.count; ++i) {
-            covered.push_back(wide.Row(span.first + i).data());
+            covered[static_cast<std::size_t>(i)] = wide.Row(span.first + i);
         }
         std::uint32_t* out = result.pixels.data() + static_cast<std::size_t>(y) * width;
         for (std::size_t x = 0; x < width; ++x) {
