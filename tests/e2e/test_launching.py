@@ -85,6 +85,9 @@ class Launching(MenuTestCase):
         self.assertEqual(
             wait_for_record(STAND_INS["notepad.exe"]), [(f'notepad "{self.directory}dokumente\\beispiel.ini"', SHOW_NORMAL)]
         )
+        # Under Wine a click while the started program hands the foreground
+        # back can get lost between the X server and the desktop.
+        settle()
         self.menu.click((200, 200))
         window = self.menu.window_titled("Information")
         wait_for(lambda: self.menu.window(window["hwnd"])["foreground"], "the information window in the foreground")
