@@ -134,18 +134,15 @@ void WindowlessPictureBox::Prepare(const RECT& area) {
     if (EqualRect(&ready, &ready_)) {
         return;
     }
-    // What the new ready area adds to the old one, row by row.
-    const std::span<std::uint32_t> pixels = surface_->Pixels();
-    const auto copy = [&](LONG y, LONG left, LONG right) {
-        CopyArea(backdrop_->pixels, pixels, whole.right, RECT{left, y, right, y + 1});
-    };
-    for (LONG y = ready.top; y < ready.bottom; ++y) {
-        if (y < ready_.top || y >= ready_.bottom) {
-            copy(y, ready.left, ready.right);
-        } else {
-            copy(y, ready.left, ready_.left);
-            copy(y, ready_.right, ready.right);
-        }
+    // What the new ready area adds to the old one: the bands above and
+    // below it, and beside it at its height.
+    if (IsRectEmpty(&ready_)) {
+        RestoreBackdrop(ready);
+    } else {
+        RestoreBackdrop(RECT{ready.left, ready.top, ready.right, ready_.top});
+        RestoreBackdrop(RECT{ready.left, ready_.bottom, ready.right, ready.bottom});
+        RestoreBackdrop(RECT{ready.left, ready_.top, ready_.left, ready_.bottom});
+        RestoreBackdrop(RECT{ready_.right, ready_.top, ready.right, ready_.bottom});
     }
     ready_ = ready;
 }
@@ -229,12 +226,11 @@ void WindowlessPictureBox::Sync() {
         }
         return;
     }
-    RECT changed;
-    const RECT whole = WholeOf(Canvas().Size());
-    const bool touched = IntersectRect(&changed, &touched_, &whole);
-    touched_ = RECT{};
+    // A stale backdrop is made now, and touches the whole box.
+    Canvas();
+    RECT changed = std::exchange(touched_, RECT{});
     OffsetRect(&changed, placed.left, placed.top);
-    if (touched && IntersectRect(&changed, &changed, &shownArea)) {
+    if (IntersectRect(&changed, &changed, &shownArea)) {
         form_.InvalidateArea(changed);
     }
 }
