@@ -16,7 +16,11 @@ constexpr int kInternalError = 51;
 }  // namespace
 
 std::string FormatRuntimeError(int number, const std::string& description) {
-    return "Laufzeitfehler '" + std::to_string(number) + "':\r\n\r\n" + description;
+    return FormatRuntimeError(std::to_string(number), description);
+}
+
+std::string FormatRuntimeError(std::string_view number, const std::string& description) {
+    return "Laufzeitfehler '" + std::string(number) + "':\r\n\r\n" + description;
 }
 
 std::string ReportOfCurrentException() {

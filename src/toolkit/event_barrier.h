@@ -8,13 +8,14 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "basic/program_end.h"
+#include "toolkit/peer.h"
 
 namespace startart {
 
-class ControlPeer;
 class Platform;
 class RuntimeError;
 
@@ -46,6 +47,8 @@ class EventBarrier {
 
 // "Laufzeitfehler '53':" CRLF CRLF "Datei nicht gefunden"
 std::string FormatRuntimeError(int number, const std::string& description);
+// The same with a number given as text, such as a fault's code in hex.
+std::string FormatRuntimeError(std::string_view number, const std::string& description);
 
 // The report of the exception being handled, in that form: a run-time error
 // as it is, a lack of memory as error 7, anything else as an internal error.

@@ -1,6 +1,6 @@
 // Pictures decoded with WIC: every format a medium may bring, made by
 // ImageMagick at build time (a red left half and a blue right half, 32 x 16),
-// the errors for missing and broken files, and icons.
+// the errors for missing and broken files, scaling, and icons.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include "basic/runtime_error.h"
 #include "test_files.h"
 #include "text.h"
+#include "toolkit/pixel_image.h"
 #include "win32_picture.h"
 #include "win32_platform.h"
 
@@ -103,9 +104,26 @@ TEST(PictureLoading, FileNamesWithUmlautsAreFound) {
     EXPECT_EQ(platform.LoadPicture(folder.Utf8() + "\\Bild ü.bmp").Size(), (PixelSize{32, 16}));
 }
 
+// The scaler works on SSE vectors in the heap, which a 32-bit program's heap
+// aligns less than the processor demands unless the program asks for it.
+TEST(PictureScaling, AnySizeScalesToAnyOtherAndKeepsAPlainColour) {
+    constexpr std::uint32_t kColour = 0xFF3070B0;
+    const PixelSize sizes[] = {{1, 1}, {2, 2}, {3, 5}, {17, 9}, {32, 16}, {465, 457}, {641, 479}};
+    for (const PixelSize from : sizes) {
+        const PixelImage source{
+            from, std::vector<std::uint32_t>(static_cast<std::size_t>(from.width * from.height), kColour)};
+        for (const PixelSize to : sizes) {
+            const PixelImage scaled = ScaledImage(source, to);
+            ASSERT_EQ(scaled.size, to);
+            EXPECT_EQ(scaled.At(0, 0), kColour);
+            EXPECT_EQ(scaled.At(to.width - 1, to.height - 1), kColour);
+        }
+    }
+}
+
 TEST(Icons, AnIconFileAndAnyOtherPictureGiveIconsOfEverySize) {
     Win32Platform platform;
-    for (const char* name : {"halves.ico", "halves.png"}) {
+    for (const char* name : {"halves.ico", "halves.png", "halves.bmp", "halves.jpg"}) {
         const Picture picture = platform.LoadPicture(Fixture(name));
         for (const int edge : {16, 32}) {
             const UniqueIcon icon = PictureOf(picture)->MakeIcon(edge);

@@ -1,13 +1,15 @@
 // How the menu ends when it cannot start: the run-time error report and the
 // settings message, with no window left behind and an exit status that tells
 // an error from a normal end. In the test program the message boxes are
-// recorded; the last tests run the real program and answer its real box.
+// recorded; the last tests run the real program, and one whose paint faults,
+// and answer their real boxes.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "answered_program.h"
 #include "basic/program_end.h"
 #include "config/read_settings_file.h"
 #include "handles.h"
@@ -89,77 +91,22 @@ std::filesystem::path ProgramUnderTest() {
     return std::filesystem::path(Widen("Z:" + path));
 }
 
-struct FoundBox {
-    DWORD process;
-    HWND box = nullptr;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM found) {
-    auto* search = reinterpret_cast<FoundBox*>(found);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    if (process == search->process && IsWindowVisible(window) && std::wstring(name) == L"#32770") {
-        search->box = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK CountVisible(HWND window, LPARAM count) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    auto* counting = reinterpret_cast<std::pair<DWORD, int>*>(count);
-    counting->second += process == counting->first && IsWindowVisible(window) ? 1 : 0;
-    return TRUE;
-}
-
-// Runs the program from the folder, answers its message box and gives the
-// box's text and the exit status. The process is ended should anything hang.
-std::pair<std::string, DWORD> RunAndAnswer(const TempFolder& folder) {
-    const auto program = folder / "startart.exe";
-    std::filesystem::copy_file(ProgramUnderTest(), program);
-    std::wstring commandLine = L"\"" + program.wstring() + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &started)) {
-        return {"(not started)", 0};
-    }
-    const UniqueKernelHandle process(started.hProcess);
-    const UniqueKernelHandle thread(started.hThread);
-
-    FoundBox found{started.dwProcessId};
-    for (int attempt = 0; attempt < 200 && !found.box; ++attempt) {
-        Sleep(50);
-        EnumWindows(&FindBox, reinterpret_cast<LPARAM>(&found));
-    }
-    std::string text = "(no message box)";
-    if (found.box) {
-        wchar_t buffer[512] = {};
-        GetDlgItemTextW(found.box, 0xFFFF, buffer, 512);
-        text = Narrow(buffer);
-        std::pair<DWORD, int> visible{started.dwProcessId, 0};
-        EnumWindows(&CountVisible, reinterpret_cast<LPARAM>(&visible));
-        EXPECT_EQ(visible.second, 1) << "only the message box shows";
-        PostMessageW(found.box, WM_COMMAND, IDOK, 0);
-    }
-    if (WaitForSingleObject(process.get(), 10000) != WAIT_OBJECT_0) {
-        TerminateProcess(process.get(), 99);
-        WaitForSingleObject(process.get(), 5000);
-    }
-    DWORD status = 0;
-    GetExitCodeProcess(process.get(), &status);
-    return {text, status};
-}
-
 TEST(RealProgram, WithoutSettingsShowsItsMessageAndEndsWithTheSettingsStatus) {
     TempFolder folder;
-    const auto [text, status] = RunAndAnswer(folder);
-    EXPECT_EQ(text, SettingsFailureMessage());
-    EXPECT_EQ(status, static_cast<DWORD>(ExitStatus::kSettingsUnreadable));
+    const auto answered = testing::RunAndAnswer(folder, ProgramUnderTest());
+    EXPECT_EQ(answered.text, SettingsFailureMessage());
+    EXPECT_EQ(answered.visibleWindows, 1) << "only the message box shows";
+    EXPECT_EQ(answered.status, static_cast<DWORD>(ExitStatus::kSettingsUnreadable));
+}
+
+// A fault of the processor in a window's paint, which the kernel calls:
+// reported as the program's run-time error, not swallowed into a black window.
+TEST(RealProgram, AFaultInAPaintIsReportedAsARunTimeErrorAndEndsWithTheErrorStatus) {
+    TempFolder folder;
+    const auto answered = testing::RunAndAnswer(folder, testing::TestProgramFolder() / "faulting-window.exe");
+    EXPECT_EQ(answered.text, "Laufzeitfehler '0xC0000005':\r\n\r\nZugriffsverletzung");
+    EXPECT_EQ(answered.caption, "faulting-window");
+    EXPECT_EQ(answered.status, static_cast<DWORD>(ExitStatus::kRuntimeError));
 }
 
 TEST(RealProgram, WithAMissingTitlePictureReportsTheErrorAndEndsWithTheErrorStatus) {
@@ -167,9 +114,10 @@ TEST(RealProgram, WithAMissingTitlePictureReportsTheErrorAndEndsWithTheErrorStat
     SettingsFile settings = MediumSettings();
     settings.menu.titelbild = "fehlt.bmp";
     testing::WriteMedium(folder, settings);
-    const auto [text, status] = RunAndAnswer(folder);
-    EXPECT_EQ(text, "Laufzeitfehler '53':\r\n\r\nDatei nicht gefunden");
-    EXPECT_EQ(status, static_cast<DWORD>(ExitStatus::kRuntimeError));
+    const auto answered = testing::RunAndAnswer(folder, ProgramUnderTest());
+    EXPECT_EQ(answered.text, "Laufzeitfehler '53':\r\n\r\nDatei nicht gefunden");
+    EXPECT_EQ(answered.visibleWindows, 1) << "only the message box shows";
+    EXPECT_EQ(answered.status, static_cast<DWORD>(ExitStatus::kRuntimeError));
 }
 
 }  // namespace

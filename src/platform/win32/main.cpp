@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "app/application.h"
+#include "fault_report.h"
 #include "program_files.h"
 #include "system_files.h"
 #include "text.h"
@@ -29,6 +30,7 @@ void LoadLibrariesFromTheSystemOnly() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    startart::win32::ReportFaultsAsRuntimeErrors();
     LoadLibrariesFromTheSystemOnly();
     try {
         startart::win32::Win32Platform platform;

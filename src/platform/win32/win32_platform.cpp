@@ -15,6 +15,13 @@
 #include "windowless_control.h"
 #include "windowless_picture_box.h"
 
+// msvcrt's malloc, behind operator new, aligns to 8 bytes in a 32-bit program.
+// A type aligned to more (the picture scaler's SSE vectors) is safe on the
+// heap only where the compiler sends it to the aligned operator new: the i686
+// toolchain's -faligned-new=8 does.
+static_assert(sizeof(void*) == 8 || __STDCPP_DEFAULT_NEW_ALIGNMENT__ <= 8,
+              "a 32-bit Windows build needs -faligned-new=8 (cmake/mingw-i686.cmake)");
+
 namespace startart::win32 {
 namespace {
 
