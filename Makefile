@@ -13,26 +13,41 @@ build: packages
 	cmake --build --preset win64
 	cmake --preset win32
 	cmake --build --preset win32
+	cmake --preset win32-tests
+	cmake --build --preset win32-tests
 
 # Every test layer: unit tests natively (under the sanitizers), then the Win32
-# and end-to-end tests under Wine on a private virtual display, and the checks
-# of the i686 release menu as a file.
+# and end-to-end tests under Wine on a private virtual display, on the x86_64
+# build and again on the i686 one with the release menu and tool, and the
+# checks of the release menu as a file. The i686 programs need 32-bit Wine,
+# which a machine without 32-bit code (scripts/wine32-runs) cannot start.
 test: build
 	ctest --preset native
+	scripts/wine-run --prepare
 	scripts/with-xvfb ctest --preset win64
 	ctest --preset win32
+	@if scripts/wine32-runs; then \
+	    scripts/wine-run --prepare && scripts/with-xvfb ctest --preset win32-tests; \
+	else \
+	    echo "win32-tests NOT RUN: this machine runs no 32-bit code, so 32-bit Wine cannot start"; \
+	fi
 
 demo: build
 	scripts/demo
 
 # The benchmarks under Wine on a private virtual display: the menu's start-up
-# against an empty window, and its repaints under the pointer. They measure
+# against an empty window, and its repaints under the pointer, for the x86_64
+# build and the i686 release menu. They measure
 # and report; they are no part of the tests.
 bench: packages
 	cmake --preset native
 	cmake --build --preset native --target startart-pack
 	cmake --preset win64
 	cmake --build --preset win64 --target startart empty-window picture-window startup-bench hover-bench
+	cmake --preset win32
+	cmake --build --preset win32 --target startart
+	cmake --preset win32-tests
+	cmake --build --preset win32-tests --target empty-window picture-window startup-bench hover-bench
 	scripts/with-xvfb scripts/bench
 
 # The fuzz targets under ASan and UBSan, each for a bounded number of inputs

@@ -8,7 +8,8 @@ ImageMagick. Every wait is bounded. A test module runs on a display of its
 own (scripts/with-xvfb) and in a Wine prefix of its own, which it stops when
 it ends, so nothing it started outlives it.
 
-Needs the win64 build (the menu, e2e-probe, the recorder) and the native
+Needs a Windows build (e2e-probe, the recorder, and the menu unless
+STARTART_E2E_MENU names another, such as the release's) and the native
 authoring tool.
 """
 
@@ -27,7 +28,7 @@ ROOT = Path(__file__).resolve().parents[2]
 BUILD = Path(os.environ.get("STARTART_E2E_BUILD", ROOT / "build" / "win64"))
 PACK = Path(os.environ.get("STARTART_PACK", ROOT / "build" / "native" / "tools" / "pack" / "startart-pack"))
 PREFIX = Path(os.environ.setdefault("STARTART_WINEPREFIX", str(BUILD / "tests" / "e2e" / "wineprefix")))
-MENU_PROGRAM = BUILD / "src" / "platform" / "win32" / "startart.exe"
+MENU_PROGRAM = Path(os.environ.get("STARTART_E2E_MENU", BUILD / "src" / "platform" / "win32" / "startart.exe"))
 RECORDER = BUILD / "tests" / "win32" / "recorder.exe"
 PROBE = BUILD / "tests" / "e2e" / "e2e-probe.exe"
 WORK = BUILD / "tests" / "e2e" / "work"
@@ -81,12 +82,19 @@ def windows_path(path):
     return "Z:" + str(path).replace("/", "\\")
 
 
-def wine(*args, check=True):
+def wine(*args, check=True, timeout=120):
     """Runs a Windows program in the prefix and gives back its output."""
     done = subprocess.run(
-        [str(WINE_RUN), *map(str, args)], stdin=subprocess.DEVNULL, capture_output=True, timeout=120, check=check
+        [str(WINE_RUN), *map(str, args)], stdin=subprocess.DEVNULL, capture_output=True, timeout=timeout, check=check
     )
     return done.stdout.decode("utf-8")
+
+
+def start_wine():
+    """Makes the prefix where it is missing and starts Wine's services and
+    desktop, which stay while programs follow each other: no bounded wait of
+    a test includes them. Making a prefix takes half a minute or more."""
+    wine(PROBE, "windows", "startart.exe", timeout=600)
 
 
 def stop_wine():
@@ -98,12 +106,22 @@ def stop_wine():
 
 READER_KEY = r"HKCR\Software\Adobe\Acrobat\Exe"
 
+def is_32_bit(program):
+    """Whether a Windows program is built for i386: the machine field of its
+    PE header."""
+    head = program.read_bytes()[:4096]
+    pe = int.from_bytes(head[0x3C:0x40], "little")
+    return int.from_bytes(head[pe + 4 : pe + 6], "little") == 0x14C
+
+
 # Where Windows keeps the programs that the menu starts by their system
-# names, in the test prefix.
+# names, in the test prefix. A 32-bit program that asks for the system
+# folder gets syswow64.
 WINDOWS_FOLDER = PREFIX / "drive_c" / "windows"
+SYSTEM_FOLDER = WINDOWS_FOLDER / ("syswow64" if is_32_bit(MENU_PROGRAM) else "system32")
 STAND_INS = {
-    "write.exe": WINDOWS_FOLDER / "system32" / "write.exe",
-    "notepad.exe": WINDOWS_FOLDER / "system32" / "notepad.exe",
+    "write.exe": SYSTEM_FOLDER / "write.exe",
+    "notepad.exe": SYSTEM_FOLDER / "notepad.exe",
     "explorer.exe": WINDOWS_FOLDER / "explorer.exe",
 }
 
@@ -115,7 +133,7 @@ def install_stand_ins():
     the system folder is Wine's desktop: its stand-in lies in the Windows
     folder."""
     for name, path in STAND_INS.items():
-        if path.parent.name == "system32":
+        if path.parent == SYSTEM_FOLDER:
             wine("reg", "add", r"HKCU\Software\Wine\DllOverrides", "/v", name, "/d", "native", "/f")
         shutil.copy(RECORDER, path)
         path.with_suffix(".log").unlink(missing_ok=True)
@@ -385,6 +403,7 @@ class MenuTestCase(unittest.TestCase):
     def setUpClass(cls):
         stop_wine()
         cls.addClassCleanup(stop_wine)
+        start_wine()
 
     def start_menu(self, medium):
         menu = Menu(medium)

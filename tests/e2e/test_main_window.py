@@ -2,6 +2,7 @@
 screen, the button under the pointer, the title picture that opens the
 information window, and the two ways out."""
 
+import subprocess
 import unittest
 
 from harness import (
@@ -22,6 +23,15 @@ from harness import (
 BACKGROUND_POINT = (550, 420)
 
 
+def assert_title_shows(test, menu, shot, title):
+    """The title picture fills its place, stretched from whatever its size."""
+    left, top, right, bottom = TITLE_RECT
+    for y in range(top + 8, bottom, 40):
+        for x in range(left + 8, right, 40):
+            expected = title.pixel(x * title.width // right, y * title.height // bottom)
+            test.assertTrue(near(shot.at(menu.client_point((x, y))), expected, 32), (x, y))
+
+
 class DemoMenu(MenuTestCase):
     @classmethod
     def setUpClass(cls):
@@ -34,11 +44,8 @@ class DemoMenu(MenuTestCase):
 
     def test_shows_the_title_picture_the_labelled_buttons_and_the_background(self):
         shot = self.menu.shot("demo-menu")
-        left, top, right, bottom = TITLE_RECT
-        for y in range(top + 8, bottom, 40):
-            for x in range(left + 8, right, 40):
-                expected = self.title.pixel(x * self.title.width // right, y * self.title.height // bottom)
-                self.assertTrue(near(shot.at(self.menu.client_point((x, y))), expected, 32), (x, y))
+        assert_title_shows(self, self.menu, shot, self.title)
+        _, _, right, _ = TITLE_RECT
         for point in [(right + 2, 100), (cell_rect(0)[0] + 80, cell_rect(5)[3] + 30), BACKGROUND_POINT]:
             self.assertEqual(shot.at(self.menu.client_point(point)), DEMO_BACKGROUND, point)
         self.assertEqual(self.menu.looks(shot, 6), ["normal"] * 6)
@@ -92,6 +99,24 @@ class ButtonWithoutLabel(MenuTestCase):
         menu = self.start_menu(make_medium("gap", settings))
         looks = menu.looks(menu.shot("gap"), 6)
         self.assertEqual(looks, ["normal", "normal", "background", "normal", "normal", "normal"])
+
+
+class ScaledTitlePicture(MenuTestCase):
+    def test_a_title_picture_of_another_size_is_stretched_beside_a_png_window_icon(self):
+        settings = demo_settings()
+        settings["MenuSettings"]["titelbild"] = "bilder\\titel.png"
+        settings["MenuSettings"]["icon"] = "bilder\\icon.png"
+        medium = make_medium("scaled", settings)
+        pictures = medium / "bilder"
+        # Smooth, so that any fair filter gives about the colour of the
+        # source pixel nearest to a sample.
+        corners = "0,0 red 640,0 blue 0,478 yellow 640,478 black"
+        for name, size in (("titel.png", "641x479"), ("icon.png", "48x48")):
+            subprocess.run(
+                ["convert", "-size", size, "xc:", "-sparse-color", "bilinear", corners, pictures / name], check=True
+            )
+        menu = self.start_menu(medium)
+        assert_title_shows(self, menu, menu.shot("scaled"), Picture(pictures / "titel.png"))
 
 
 if __name__ == "__main__":

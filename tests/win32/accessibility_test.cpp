@@ -53,7 +53,7 @@ std::wstring DefaultAction(IAccessible& accessible, long id) {
     return text;
 }
 
-long Number(HRESULT (IAccessible::*get)(VARIANT, VARIANT*), IAccessible& accessible, long id) {
+long Number(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*), IAccessible& accessible, long id) {
     VARIANT value{};
     EXPECT_EQ((accessible.*get)(Child(id), &value), S_OK) << id;
     return value.vt == VT_I4 ? value.lVal : -1;

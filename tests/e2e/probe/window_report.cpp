@@ -57,12 +57,16 @@ void ReportCommon(JsonWriter& out, HWND window) {
     out.Key("enabled").Boolean(IsWindowEnabled(window));
 }
 
+BOOL CALLBACK Add(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
 std::vector<HWND> Collect(HWND parent) {
     std::vector<HWND> windows;
-    const auto add = [](HWND window, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-        return TRUE;
-    };
+    // A named function: a lambda has no stdcall conversion, which 32-bit
+    // callbacks need.
+    const WNDENUMPROC add = &Add;
     if (parent) {
         EnumChildWindows(parent, add, reinterpret_cast<LPARAM>(&windows));
     } else {
