@@ -2,7 +2,9 @@
 // menu's core assumes: the menu and its settings are there, the pictures
 // load and the button picture holds the chosen design, every visible
 // button's target and the reader's installer are there, the window fits,
-// every name fits a disc, and autorun.inf starts the menu.
+// every name fits a disc, and autorun.inf starts the menu. It also names
+// the programs the menu may start that carry no signature, which Windows
+// may hold back.
 #pragma once
 
 #include <filesystem>
