@@ -213,6 +213,17 @@ signatures)
         "$work/medium/startart.exe" "$work/medium/programme/hallo.exe" "$work/medium/reader/setup.exe" >/dev/null
     expect_exit 0 "$tool" check "$work/medium"
     [ "$(cat "$work/out")" = "$work/medium: keine Probleme gefunden" ] || fail "signed: $(cat "$work/out")"
+
+    # Wine keeps a file's DOS attributes, as Windows does; the Windows tool
+    # reads them there. (Wine's attrib sets one attribute per call.)
+    if [ -n "$emulator" ]; then
+        autorun="Z:$(printf '%s' "$work/medium/autorun.inf" | tr / '\\')"
+        "$emulator" attrib +h "$autorun" >/dev/null
+        "$emulator" attrib +s "$autorun" >/dev/null
+        expect_exit 0 "$tool" check "$work/medium"
+        grep -q ": Warnung: autorun.inf ist versteckt und eine Systemdatei; " "$work/out" ||
+            fail "hidden autorun.inf: $(cat "$work/out")"
+    fi
     ;;
 *)
     fail "unknown case $case"

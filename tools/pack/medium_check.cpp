@@ -11,6 +11,7 @@
 #include "menu/window_size.h"
 #include "pack/autorun_inf.h"
 #include "pack/disc_names.h"
+#include "pack/dos_attributes.h"
 #include "pack/file_io.h"
 #include "pack/medium_files.h"
 #include "pack/picture_header.h"
@@ -273,6 +274,7 @@ class MediumCheck {
                  " fehlt; ohne sie bietet Windows das Menü beim Einlegen einer CD oder DVD nicht an");
             return;
         }
+        CheckAutorunAttributes(*path);
         const auto bytes = ReadFileBytes(*path);
         if (!bytes) {
             Report(std::string(kAutorunFileName) + " lässt sich nicht lesen");
@@ -288,6 +290,21 @@ class MediumCheck {
         if (entries.icon) {
             CheckAutorunIcon(where, WithoutIconIndex(*entries.icon));
         }
+    }
+
+    // Malware hides the autorun.inf it writes; virus scanners' generic
+    // detections look out for exactly that.
+    void CheckAutorunAttributes(const std::filesystem::path& autorun) {
+        const auto attributes = ReadDosAttributes(autorun);
+        if (!attributes || (!attributes->hidden && !attributes->system)) {
+            return;
+        }
+        const char* marked = attributes->hidden && attributes->system ? "versteckt und eine Systemdatei"
+                             : attributes->hidden                     ? "versteckt"
+                                                                      : "eine Systemdatei";
+        Warn(std::string(kAutorunFileName) + " ist " + marked +
+             "; so tarnt Schadsoftware ihre autorun.inf, und Virenscanner schlagen darum Alarm (attrib -h -s " +
+             kAutorunFileName + " macht sie zu einer gewöhnlichen Datei)");
     }
 
     // An icon file, or a program or library that holds icons.

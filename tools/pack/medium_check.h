@@ -3,8 +3,8 @@
 // load and the button picture holds the chosen design, every visible
 // button's target and the reader's installer are there, the window fits,
 // every name fits a disc, and autorun.inf starts the menu. It also names
-// the programs the menu may start that carry no signature, which Windows
-// may hold back.
+// what Windows may hold back: programs the menu starts that carry no
+// signature, and an autorun.inf that is hidden like malware's.
 #pragma once
 
 #include <filesystem>
