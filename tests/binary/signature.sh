@@ -31,7 +31,8 @@ grep -q "Message digest algorithm *: SHA256" "$work/verify.log" || fail "not SHA
 
 printf 'falsch\n' >"$work/wrong-password"
 cp "$menu" "$work/unsigned.exe"
-if SIGN_PASSWORD_FILE="$work/wrong-password" "$root/scripts/sign-exe" "$work/unsigned.exe" >"$work/refused.log" 2>&1; then
+if SIGN_PASSWORD_FILE="$work/wrong-password" "$root/scripts/sign-exe" "$work/unsigned.exe" >"$work/refused.log" 2>&1
+then
     fail "signed with a wrong password"
 fi
 grep -q "PKCS#12" "$work/refused.log" || fail "no reason given: $(cat "$work/refused.log")"

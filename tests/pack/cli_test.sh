@@ -188,7 +188,8 @@ init)
     cmp "$work/Werkzeug/startart.exe" "$medium/startart.exe" || fail "init did not copy the menu"
     # The stand-in menu carries no signature, which check warns about.
     expect_exit 0 "$tool" check "$medium"
-    [ "$(tail -n 1 "$work/out")" = "$medium: keine Probleme gefunden" ] || fail "check of the template: $(cat "$work/out")"
+    [ "$(tail -n 1 "$work/out")" = "$medium: keine Probleme gefunden" ] ||
+        fail "check of the template: $(cat "$work/out")"
 
     # Edited and packed over the st.art that init wrote; a comment at the end
     # of a value stays part of it.
@@ -217,7 +218,7 @@ signatures)
     # Wine keeps a file's DOS attributes, as Windows does; the Windows tool
     # reads them there. (Wine's attrib sets one attribute per call.)
     if [ -n "$emulator" ]; then
-        autorun="Z:$(printf '%s' "$work/medium/autorun.inf" | tr / '\\')"
+        autorun="Z:$(printf '%s' "$work/medium/autorun.inf" | tr / '\134')"
         "$emulator" attrib +h "$autorun" >/dev/null
         "$emulator" attrib +s "$autorun" >/dev/null
         expect_exit 0 "$tool" check "$work/medium"
