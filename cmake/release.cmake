@@ -1,9 +1,11 @@
 # The release zip that a publisher downloads (make release): the i686 menu
-# and authoring tool, the template medium, the guide and the licence. The
-# template is written beforehand by the native tool's init, which copies the
-# menu into it; scripts/make-release does that and then runs CPack.
-install(TARGETS startart startart-pack RUNTIME DESTINATION .)
-install(DIRECTORY ${STARTART_RELEASE_TEMPLATE}/ DESTINATION vorlage)
+# and authoring tool, the template medium, the guide and the licence.
+# scripts/make-release lays them out in STARTART_RELEASE_STAGE beforehand:
+# the programs as copies of this build, signed there when the release is
+# signed, and the template that the native tool's init writes with the menu
+# copied into it. Then it runs CPack.
+install(PROGRAMS ${STARTART_RELEASE_STAGE}/startart.exe ${STARTART_RELEASE_STAGE}/startart-pack.exe DESTINATION .)
+install(DIRECTORY ${STARTART_RELEASE_STAGE}/vorlage/ DESTINATION vorlage)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/anleitung.md DESTINATION . RENAME ANLEITUNG.md)
 # The guide's photograph of the template, beside it as in docs/.
 install(FILES ${PROJECT_SOURCE_DIR}/docs/vorlage.png DESTINATION .)

@@ -5,6 +5,7 @@
 
 #include "pack/autorun_inf.h"
 #include "picture_files.h"
+#include "program_files.h"
 #include "temp_medium.h"
 
 namespace startart::pack {
@@ -34,10 +35,10 @@ class MediumCheckTest : public ::testing::Test {
         settings.buttons[4] = {"Web", "» Web", "http://velmo.example/"};
         settings.buttons[5] = {"Beenden", "» Beenden", "Ende"};
         settings.reader.setup = "reader\\setup /s";  // Windows appends .exe
-        medium.Write("StartArt.exe", "MZ");
+        medium.Write("StartArt.exe", SignedProgram());
         medium.Write("autorun.inf", FormatAutorunInf("velmo.ico", "Velmo – Bücher"));
         medium.Write("velmo.ico", Icon(1, 64));
-        medium.Write("reader/Setup.exe", "MZ");
+        medium.Write("reader/Setup.exe", SignedProgram());
         // The size of its place in a window 640 x 480 pixels.
         medium.Write("bilder/titel.bmp", Bmp24(465, 457));
         medium.Write("bilder/knoepfe.bmp", Bmp24(800, 160));
@@ -45,7 +46,7 @@ class MediumCheckTest : public ::testing::Test {
         medium.Write("dokumente/katalog.pdf", "%PDF-1.4");
         medium.Write("dokumente/liesmich.rtf", "{\\rtf1}");
         medium.Write("übung.ini", "[x]");
-        medium.Write("programme/hallo.exe", "MZ");
+        medium.Write("programme/hallo.exe", SignedProgram());
     }
 
     std::vector<std::string> Check() {
@@ -105,6 +106,19 @@ TEST_F(MediumCheckTest, TargetsOfVisibleButtonsMustExistAndBeKnown) {
                                      "Knopf 3 ('Hallo') hat kein Ziel" + known,
                                      "Knopf 5 ('Beenden'): Ziel 'HTTP://velmo.example/' kennt das Menü nicht" + known,
                                      "Knopf 6 ('Mappe'): Ziel 'mappe.pdf' fehlt auf dem Medium"));
+}
+
+TEST_F(MediumCheckTest, ProgramsTheMenuStartsWithoutASignatureAreWarnings) {
+    medium.Write("StartArt.exe", Program(kPe32, 0));
+    medium.Write("reader/Setup.exe", Program(kPe32Plus, 0));
+    medium.Write("programme/hallo.exe", "MZ");
+    const std::string withoutSignature =
+        " trägt keine Authenticode-Signatur; Smart App Control kann den Start verweigern und SmartScreen davor warnen";
+    EXPECT_THAT(Check(), IsEmpty());
+    EXPECT_THAT(Warnings(), ElementsAre("startart.exe" + withoutSignature,
+                                        "Knopf 3 ('Hallo'): das Programm 'programme\\hallo.exe'" + withoutSignature,
+                                        "Feld 'setup' in [ReaderSetup]: das Installationsprogramm 'reader\\setup'" +
+                                            withoutSignature));
 }
 
 TEST_F(MediumCheckTest, PicturesMustLoad) {

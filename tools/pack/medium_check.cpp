@@ -11,9 +11,11 @@
 #include "menu/window_size.h"
 #include "pack/autorun_inf.h"
 #include "pack/disc_names.h"
+#include "pack/dos_attributes.h"
 #include "pack/file_io.h"
 #include "pack/medium_files.h"
 #include "pack/picture_header.h"
+#include "pack/program_signature.h"
 #include "toolkit/command_line.h"
 #include "toolkit/picture_limits.h"
 
@@ -49,7 +51,9 @@ class MediumCheck {
     explicit MediumCheck(const std::filesystem::path& medium) : medium_(medium), screen_(ScreenMetrics{}) {}
 
     MediumFindings Run() {
-        if (!FindOnMedium(medium_, kMenuProgramName)) {
+        if (const auto menu = FindOnMedium(medium_, kMenuProgramName)) {
+            WarnIfUnsigned(*menu, kMenuProgramName);
+        } else {
             Report(std::string(kMenuProgramName) + " fehlt neben " + kSettingsFileName +
                    "; ohne das Menü startet vom Medium nichts");
         }
@@ -66,6 +70,17 @@ class MediumCheck {
   private:
     void Report(std::string problem) { findings_.problems.push_back(std::move(problem)); }
     void Warn(std::string warning) { findings_.warnings.push_back(std::move(warning)); }
+
+    // Smart App Control starts no unsigned program that Microsoft's cloud does
+    // not know, and offers no way round; SmartScreen warns about one that came
+    // from a download.
+    void WarnIfUnsigned(const std::filesystem::path& program, const std::string& what) {
+        if (!HasAuthenticodeSignature(program)) {
+            Warn(what +
+                 " trägt keine Authenticode-Signatur; Smart App Control kann den Start verweigern und SmartScreen "
+                 "davor warnen");
+        }
+    }
 
     std::optional<SettingsFile> ReadSettings() {
         const auto path = FindOnMedium(medium_, kSettingsFileName);
@@ -208,12 +223,17 @@ class MediumCheck {
             return;
         }
         const std::string where = "Knopf " + std::to_string(index) + " ('" + entry.button + "')";
-        switch (ClassifyTarget(entry.anw)) {
+        const TargetKind kind = ClassifyTarget(entry.anw);
+        switch (kind) {
             case TargetKind::kProgram:
             case TargetKind::kRichText:
             case TargetKind::kIniFile:
             case TargetKind::kPdfDocument:
-                if (!FindOnMedium(medium_, entry.anw)) {
+                if (const auto target = FindOnMedium(medium_, entry.anw)) {
+                    if (kind == TargetKind::kProgram) {
+                        WarnIfUnsigned(*target, where + ": das Programm '" + entry.anw + "'");
+                    }
+                } else {
                     Report(where + ": Ziel '" + entry.anw + "' fehlt auf dem Medium");
                 }
                 return;
@@ -235,10 +255,16 @@ class MediumCheck {
             return;
         }
         const std::string program = SplitCommandLine(reader.setup).program;
-        if (FindOnMedium(medium_, program) || (!HasExtension(program) && FindOnMedium(medium_, program + ".exe"))) {
-            return;
+        auto installer = FindOnMedium(medium_, program);
+        if (!installer && !HasExtension(program)) {
+            installer = FindOnMedium(medium_, program + ".exe");
         }
-        Report("Feld 'setup' in [ReaderSetup]: das Installationsprogramm '" + program + "' fehlt auf dem Medium");
+        const std::string where = "Feld 'setup' in [ReaderSetup]: das Installationsprogramm '" + program + "'";
+        if (installer) {
+            WarnIfUnsigned(*installer, where);
+        } else {
+            Report(where + " fehlt auf dem Medium");
+        }
     }
 
     void CheckAutorun() {
@@ -248,6 +274,7 @@ class MediumCheck {
                  " fehlt; ohne sie bietet Windows das Menü beim Einlegen einer CD oder DVD nicht an");
             return;
         }
+        CheckAutorunAttributes(*path);
         const auto bytes = ReadFileBytes(*path);
         if (!bytes) {
             Report(std::string(kAutorunFileName) + " lässt sich nicht lesen");
@@ -263,6 +290,21 @@ class MediumCheck {
         if (entries.icon) {
             CheckAutorunIcon(where, WithoutIconIndex(*entries.icon));
         }
+    }
+
+    // Malware hides the autorun.inf it writes; virus scanners' generic
+    // detections look out for exactly that.
+    void CheckAutorunAttributes(const std::filesystem::path& autorun) {
+        const auto attributes = ReadDosAttributes(autorun);
+        if (!attributes || (!attributes->hidden && !attributes->system)) {
+            return;
+        }
+        const char* marked = attributes->hidden && attributes->system ? "versteckt und eine Systemdatei"
+                             : attributes->hidden                     ? "versteckt"
+                                                                      : "eine Systemdatei";
+        Warn(std::string(kAutorunFileName) + " ist " + marked +
+             "; so tarnt Schadsoftware ihre autorun.inf, und Virenscanner schlagen darum Alarm (attrib -h -s " +
+             kAutorunFileName + " macht sie zu einer gewöhnlichen Datei)");
     }
 
     // An icon file, or a program or library that holds icons.

@@ -2,7 +2,9 @@
 // menu's core assumes: the menu and its settings are there, the pictures
 // load and the button picture holds the chosen design, every visible
 // button's target and the reader's installer are there, the window fits,
-// every name fits a disc, and autorun.inf starts the menu.
+// every name fits a disc, and autorun.inf starts the menu. It also names
+// what Windows may hold back: programs the menu starts that carry no
+// signature, and an autorun.inf that is hidden like malware's.
 #pragma once
 
 #include <filesystem>

@@ -1,53 +1,13 @@
 #include "pack/picture_header.h"
 
-#include <algorithm>
 #include <array>
 #include <string_view>
 #include <vector>
 
+#include "pack/byte_view.h"
+
 namespace startart::pack {
 namespace {
-
-// A read past the end of the file or a structure the imaging would reject:
-// either way the picture does not load.
-struct Broken {};
-
-class ByteView {
-  public:
-    explicit ByteView(std::span<const unsigned char> bytes) : bytes_(bytes) {}
-
-    void Need(std::uint64_t at, std::uint64_t count) const {
-        if (at > bytes_.size() || count > bytes_.size() - at) {
-            throw Broken{};
-        }
-    }
-    std::span<const unsigned char> Bytes(std::uint64_t at, std::uint64_t count) const {
-        Need(at, count);
-        return bytes_.subspan(at, count);
-    }
-    bool Matches(std::uint64_t at, std::string_view signature) const {
-        return at <= bytes_.size() && signature.size() <= bytes_.size() - at &&
-               std::equal(signature.begin(), signature.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(at),
-                          [](char s, unsigned char b) { return static_cast<unsigned char>(s) == b; });
-    }
-    std::uint8_t U8(std::uint64_t at) const { return Bytes(at, 1)[0]; }
-    std::uint16_t Le16(std::uint64_t at) const { return static_cast<std::uint16_t>(U8(at) | U8(at + 1) << 8); }
-    std::uint16_t Be16(std::uint64_t at) const { return static_cast<std::uint16_t>(U8(at) << 8 | U8(at + 1)); }
-    std::uint32_t Le32(std::uint64_t at) const { return Le16(at) | static_cast<std::uint32_t>(Le16(at + 2)) << 16; }
-    std::uint32_t Be32(std::uint64_t at) const { return static_cast<std::uint32_t>(Be16(at)) << 16 | Be16(at + 2); }
-    // Whether the two bytes occur anywhere from `from` on.
-    bool Contains(std::uint64_t from, std::string_view pair) const {
-        if (from >= bytes_.size()) {
-            return false;
-        }
-        const auto rest = bytes_.subspan(from);
-        return std::search(rest.begin(), rest.end(), pair.begin(), pair.end(),
-                           [](unsigned char b, char p) { return b == static_cast<unsigned char>(p); }) != rest.end();
-    }
-
-  private:
-    std::span<const unsigned char> bytes_;
-};
 
 constexpr std::string_view kPngSignature("\x89PNG\r\n\x1a\n", 8);
 
@@ -80,7 +40,7 @@ void ReadBmp(const ByteView& f, Size& size) {
     const std::uint32_t headerSize = f.Le32(14);
     f.Need(kBmpFileHeader, headerSize);
     if (pixelOffset < kBmpFileHeader + headerSize) {
-        throw Broken{};
+        throw BrokenFile{};
     }
 
     if (headerSize == 12) {  // OS/2 1.x core header: 16-bit sizes, no compression
@@ -88,14 +48,14 @@ void ReadBmp(const ByteView& f, Size& size) {
         const std::uint16_t height = f.Le16(20);
         const std::uint16_t bits = f.Le16(24);
         if (f.Le16(22) != 1 || (bits != 1 && bits != 4 && bits != 8 && bits != 24)) {
-            throw Broken{};
+            throw BrokenFile{};
         }
         size = {width, height};
         f.Need(pixelOffset, PixelBytes(width, height, bits));
         return;
     }
     if (!IsWindowsInfoHeader(headerSize) && !IsOs2InfoHeader(headerSize)) {
-        throw Broken{};
+        throw BrokenFile{};
     }
 
     const auto width = static_cast<std::int32_t>(f.Le32(18));
@@ -104,7 +64,7 @@ void ReadBmp(const ByteView& f, Size& size) {
     const std::uint32_t compression = f.Le32(30);
     const std::uint32_t imageSize = headerSize >= 24 ? f.Le32(34) : 0;
     if (f.Le16(26) != 1 || width <= 0 || height == 0 || height == INT32_MIN) {
-        throw Broken{};
+        throw BrokenFile{};
     }
     const bool topDown = height < 0;
     const std::uint64_t rows = topDown ? -static_cast<std::int64_t>(height) : height;
@@ -112,21 +72,21 @@ void ReadBmp(const ByteView& f, Size& size) {
     // OS/2 gives the numbers from 3 on other meanings (Huffman, RLE24) that
     // Windows' imaging does not read.
     if (IsOs2InfoHeader(headerSize) && compression > kRle4) {
-        throw Broken{};
+        throw BrokenFile{};
     }
 
     std::uint64_t dataBytes = 0;
     switch (compression) {
         case kRgb:
             if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) {
-                throw Broken{};
+                throw BrokenFile{};
             }
             dataBytes = PixelBytes(static_cast<std::uint64_t>(width), rows, bits);
             break;
         case kBitfields:
         case kAlpha:
             if (bits != 16 && bits != 32) {
-                throw Broken{};
+                throw BrokenFile{};
             }
             dataBytes = PixelBytes(static_cast<std::uint64_t>(width), rows, bits);
             break;
@@ -134,19 +94,19 @@ void ReadBmp(const ByteView& f, Size& size) {
         case kRle4:
             // Run-length data is stored bottom-up only.
             if (bits != (compression == kRle8 ? 8 : 4) || topDown || imageSize == 0) {
-                throw Broken{};
+                throw BrokenFile{};
             }
             dataBytes = imageSize;
             break;
         case kJpeg:
         case kPng:
             if (imageSize == 0) {
-                throw Broken{};
+                throw BrokenFile{};
             }
             dataBytes = imageSize;
             break;
         default:
-            throw Broken{};
+            throw BrokenFile{};
     }
     f.Need(pixelOffset, dataBytes);
 }
@@ -180,11 +140,11 @@ void ReadGif(const ByteView& f, Size& size) {
                 break;
             case 0x3B:
                 if (!sawImage) {
-                    throw Broken{};
+                    throw BrokenFile{};
                 }
                 return;
             default:
-                throw Broken{};
+                throw BrokenFile{};
         }
     }
 }
@@ -205,7 +165,7 @@ void ReadJpeg(const ByteView& f, Size& size) {
     bool sawFrame = false;
     for (;;) {
         if (f.U8(at) != 0xFF) {
-            throw Broken{};
+            throw BrokenFile{};
         }
         while (f.U8(at) == 0xFF) {  // fill bytes
             ++at;
@@ -215,12 +175,12 @@ void ReadJpeg(const ByteView& f, Size& size) {
             continue;
         }
         if (marker == 0x00 || marker == 0xD8 || marker == 0xD9) {
-            throw Broken{};
+            throw BrokenFile{};
         }
         const std::uint16_t length = f.Be16(at);
         f.Need(at, length);
         if (length < 2 || IsOtherFrame(marker) || (IsReadableFrame(marker) && length < 8)) {
-            throw Broken{};
+            throw BrokenFile{};
         }
         if (IsReadableFrame(marker) && !sawFrame) {
             size = {f.Be16(at + 5), f.Be16(at + 3)};
@@ -230,7 +190,7 @@ void ReadJpeg(const ByteView& f, Size& size) {
             // Entropy-coded data stuffs every FF with 00, so FF D9 after the
             // scan header can only be the end-of-image marker.
             if (!sawFrame || !f.Contains(at + length, "\xFF\xD9")) {
-                throw Broken{};
+                throw BrokenFile{};
             }
             return;
         }
@@ -281,15 +241,15 @@ void ReadPng(const ByteView& f, Size& size) {
     for (bool first = true;; first = false) {
         const std::uint32_t length = f.Be32(at);
         if (length > 0x7FFFFFFF) {
-            throw Broken{};
+            throw BrokenFile{};
         }
         const auto typeAndData = f.Bytes(at + 4, 4ull + length);
         if (Crc32(typeAndData) != f.Be32(at + 8 + length)) {
-            throw Broken{};
+            throw BrokenFile{};
         }
         const bool header = f.Matches(at + 4, "IHDR");
         if (first != header) {
-            throw Broken{};
+            throw BrokenFile{};
         }
         if (header) {
             const std::uint32_t width = f.Be32(at + 8);
@@ -299,13 +259,13 @@ void ReadPng(const ByteView& f, Size& size) {
             const std::uint8_t colourType = f.U8(at + 17);
             if (length != 13 || width > 0x7FFFFFFF || height > 0x7FFFFFFF || !IsValidPngDepth(colourType, depth) ||
                 f.U8(at + 18) != 0 || f.U8(at + 19) != 0 || f.U8(at + 20) > 1) {
-                throw Broken{};
+                throw BrokenFile{};
             }
         }
         sawData = sawData || f.Matches(at + 4, "IDAT");
         if (f.Matches(at + 4, "IEND")) {
             if (!sawData) {
-                throw Broken{};
+                throw BrokenFile{};
             }
             return;
         }
@@ -327,7 +287,7 @@ class TiffReader {
         const std::uint16_t type = U16(entry + 2);
         const std::uint32_t count = U32(entry + 4);
         if (type != 3 && type != 4) {
-            throw Broken{};
+            throw BrokenFile{};
         }
         const std::uint64_t size = type == 3 ? 2 : 4;
         const std::uint64_t at = count * size <= 4 ? entry + 8 : U32(entry + 8);
@@ -347,7 +307,7 @@ class TiffReader {
 
 std::uint32_t SingleValue(const std::vector<std::uint32_t>& values) {
     if (values.size() != 1) {
-        throw Broken{};
+        throw BrokenFile{};
     }
     return values[0];
 }
@@ -394,7 +354,7 @@ void ReadTiff(const ByteView& f, bool bigEndian, Size& size) {
     }
     size = {width, height};
     if (offsets.empty() || offsets.size() != counts.size()) {
-        throw Broken{};
+        throw BrokenFile{};
     }
     for (std::size_t i = 0; i < offsets.size(); ++i) {
         f.Need(offsets[i], counts[i]);
@@ -410,7 +370,7 @@ void ReadIcon(const ByteView& f, Size& size) {
     const std::uint64_t directoryEnd = 6 + 16ull * count;
     f.Need(0, directoryEnd);
     if (count == 0) {
-        throw Broken{};
+        throw BrokenFile{};
     }
     for (std::uint16_t i = 0; i < count; ++i) {
         const std::uint64_t entry = 6 + 16ull * i;
@@ -425,7 +385,7 @@ void ReadIcon(const ByteView& f, Size& size) {
         const bool holdsPng = f.Matches(offset, kPngSignature);
         const bool holdsBitmap = bytes >= 4 && IsWindowsInfoHeader(f.Le32(offset));
         if (offset < directoryEnd || bytes == 0 || (!holdsPng && !holdsBitmap)) {
-            throw Broken{};
+            throw BrokenFile{};
         }
     }
 }
@@ -475,7 +435,7 @@ void ReadSize(const ByteView& f, PictureFormat format, Size& size) {
         case PictureFormat::kUnknown:
             break;
     }
-    throw Broken{};
+    throw BrokenFile{};
 }
 
 }  // namespace
@@ -490,7 +450,7 @@ PictureHeader ReadPictureHeader(std::span<const unsigned char> file) {
     bool intact = true;
     try {
         ReadSize(f, format, size);
-    } catch (const Broken&) {
+    } catch (const BrokenFile&) {
         intact = false;
     }
     if (size.width > UINT32_MAX || size.height > UINT32_MAX) {
