@@ -10,8 +10,6 @@ namespace startart {
 namespace {
 
 constexpr const char* kWebMarkers[] = {"http://", "https://"};
-constexpr const char* kWritePrefix = "write ";
-constexpr const char* kExplorerPrefix = "explorer ";
 
 std::string MissingReaderMessage() {
     return "Adobe® Acrobat® Reader ist nicht richtig installiert!\r\n"
@@ -22,18 +20,28 @@ std::string NotRecognisedMessage(const std::string& directory, const std::string
     return "Die angegebene Datei '" + directory + target + "' konnte nicht geöffnet werden!";
 }
 
-// Rich-text documents went to "write", which newer Windows no longer ships:
-// when it is missing, the document opens with the program that Windows
-// associates with its type.
-void StartDocumentWithWrite(Platform& platform, const std::string& commandLine, const std::string& document) {
-    auto failure = StartCommand(platform, commandLine, ShowState::kNormal, SystemProgram::kWrite);
-    if (failure && failure->kind == StartFailure::Kind::kProgramMissing) {
-        // The association's reason is the one the user can act on.
-        failure = platform.OpenDocument(document, ShowState::kNormal);
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+// With the reader that the registry names, or, where none is, the notice
+// that offers the medium's installer or the message that the reader is
+// missing.
+void OpenPdfDocument(Application& app, const std::string& document) {
+    Platform& platform = app.GetPlatform();
+    RegistryAccess& registry = platform.Registry();
+    if (!RegistryValueExists(registry, kClassesRoot, kReaderKey, "")) {
+        if (!app.reader.setup.empty()) {
+            app.ReaderNotice().Show();
+        } else {
+            MsgBox(platform, MissingReaderMessage());
+        }
+        return;
     }
-    if (failure) {
-        ReportStartFailure(platform, commandLine, *failure);
-    }
+    // Kept with its quotes: a reader path with spaces must stay one quoted
+    // program name, or the system tries its first word.
+    const std::string reader = ReadRegistryValue(registry, kClassesRoot, kReaderKey, "");
+    StartOrReport(platform, reader + " " + Quoted(document), ShowState::kNormal);
 }
 
 }  // namespace
@@ -68,50 +76,26 @@ TargetKind ClassifyTarget(const std::string& target) {
 
 void LaunchTarget(Application& app, const std::string& target) {
     Platform& platform = app.GetPlatform();
-    const std::string& directory = app.ProgramFolder();
-
-    std::string prefix;
-    SystemProgram program = SystemProgram::kNone;
+    const std::string document = app.ProgramFolder() + target;
     switch (ClassifyTarget(target)) {
         case TargetKind::kProgram:
             StartOrReport(platform, target, ShowState::kNormal);
             return;
         case TargetKind::kWebAddress:
-            StartOrReport(platform, kExplorerPrefix + target, ShowState::kNormal, SystemProgram::kExplorer);
+            OpenWebAddressOrReport(platform, target);
             return;
         case TargetKind::kRichText:
-            prefix = kWritePrefix;
-            break;
-        case TargetKind::kIniFile:
-            prefix = "notepad ";
-            program = SystemProgram::kNotepad;
-            break;
-        case TargetKind::kPdfDocument: {
-            RegistryAccess& registry = platform.Registry();
-            if (!RegistryValueExists(registry, kClassesRoot, kReaderKey, "")) {
-                if (!app.reader.setup.empty()) {
-                    app.ReaderNotice().Show();
-                } else {
-                    MsgBox(platform, MissingReaderMessage());
-                }
-                return;
-            }
-            // Kept with its quotes: a reader path with spaces must stay one
-            // quoted program name, or the system tries its first word.
-            prefix = ReadRegistryValue(registry, kClassesRoot, kReaderKey, "") + " ";
-            break;
-        }
-        case TargetKind::kNotRecognised:
-            MsgBox(platform, NotRecognisedMessage(directory, target));
+            OpenDocumentOrReport(platform, "write " + Quoted(document), SystemProgram::kWrite, document);
             return;
-    }
-
-    const std::string document = directory + target;
-    const std::string commandLine = prefix + "\"" + document + "\"";
-    if (prefix == kWritePrefix) {
-        StartDocumentWithWrite(platform, commandLine, document);
-    } else {
-        StartOrReport(platform, commandLine, ShowState::kNormal, program);
+        case TargetKind::kIniFile:
+            OpenDocumentOrReport(platform, "notepad " + Quoted(document), SystemProgram::kNotepad, document);
+            return;
+        case TargetKind::kPdfDocument:
+            OpenPdfDocument(app, document);
+            return;
+        case TargetKind::kNotRecognised:
+            MsgBox(platform, NotRecognisedMessage(app.ProgramFolder(), target));
+            return;
     }
 }
 

@@ -1,6 +1,7 @@
 // Opening a button's target: programs directly, rich-text documents with
-// "write", ini files with "notepad", PDF documents with the reader that the
-// registry names, web addresses with "explorer". Nothing is waited for.
+// "write", ini files with "notepad" (or what newer Windows has instead), PDF
+// documents with the reader that the registry names, web addresses with the
+// browser. Nothing is waited for.
 #pragma once
 
 #include <string>

@@ -28,7 +28,7 @@ enum class ShowState : int { kNormal = 1, kMinimized = 2 };
 
 // The programs of Windows itself that the menu starts by the name a command
 // line gives them.
-enum class SystemProgram { kNone, kWrite, kNotepad, kExplorer };
+enum class SystemProgram { kNone, kWrite, kNotepad };
 
 struct StartFailure {
     enum class Kind {
@@ -40,6 +40,8 @@ struct StartFailure {
         kElevationRequired,
         // The user declined the consent prompt.
         kCancelled,
+        // No program is associated with the document's type.
+        kNoAssociation,
     };
 
     // The system's reason, in German words for the user.
@@ -116,8 +118,14 @@ class Platform {
     virtual std::optional<StartFailure> StartThroughShell(const std::string& program,
                                                           const std::string& parameters,
                                                           ShowState show) = 0;
-    // Opens a document with the program the system associates with its type.
+    // Opens a document or a web address through the shell, with the program
+    // the system associates with its type or protocol. Nothing is waited for.
     virtual std::optional<StartFailure> OpenDocument(const std::string& path, ShowState show) = 0;
+    // Shows the system's "Open with" dialog for a document that no program is
+    // associated with; the program the user picks there opens it. True when
+    // the dialog was shown, however the user answered; false where the system
+    // has no such dialog or it failed.
+    virtual bool OfferOpenWith(const std::string& path) = 0;
 
     virtual RegistryAccess& Registry() = 0;
 

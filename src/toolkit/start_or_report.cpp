@@ -32,4 +32,27 @@ void StartOrReport(Platform& platform, const std::string& commandLine, ShowState
     }
 }
 
+void OpenDocumentOrReport(Platform& platform,
+                          const std::string& commandLine,
+                          SystemProgram program,
+                          const std::string& document) {
+    auto failure = StartCommand(platform, commandLine, ShowState::kNormal, program);
+    if (failure && failure->kind == StartFailure::Kind::kProgramMissing) {
+        // The association's reason is the one the user can act on.
+        failure = platform.OpenDocument(document, ShowState::kNormal);
+        if (failure && failure->kind == StartFailure::Kind::kNoAssociation && platform.OfferOpenWith(document)) {
+            failure.reset();
+        }
+    }
+    if (failure) {
+        ReportStartFailure(platform, commandLine, *failure);
+    }
+}
+
+void OpenWebAddressOrReport(Platform& platform, const std::string& address) {
+    if (const auto failure = platform.OpenDocument(address, ShowState::kNormal)) {
+        ReportStartFailure(platform, "explorer " + address, *failure);
+    }
+}
+
 }  // namespace startart

@@ -29,4 +29,21 @@ void StartOrReport(Platform& platform,
                    ShowState show,
                    SystemProgram program = SystemProgram::kNone);
 
+// A document that one of Windows' own programs opens by its command line.
+// Newer Windows may lack the program (WordPad is gone, Notepad can be
+// removed): the document then opens with the program associated with its
+// type, and where there is none, with the one the user picks in the system's
+// "Open with" dialog, as a double click in Explorer would. Only a failure of
+// all that is reported, with the command line.
+void OpenDocumentOrReport(Platform& platform,
+                          const std::string& commandLine,
+                          SystemProgram program,
+                          const std::string& document);
+
+// A web address, handed to the shell, which gives it to the browser whole.
+// "explorer" with the address opens a folder window instead when the address
+// has a query string. A failure is reported as that of "explorer" and the
+// address, as the menu has always named it.
+void OpenWebAddressOrReport(Platform& platform, const std::string& address);
+
 }  // namespace startart

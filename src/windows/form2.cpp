@@ -47,7 +47,7 @@ void Form2::Command1Click() {
 }
 
 void Form2::Command2Click() {
-    StartOrReport(GetPlatform(), "explorer " + app_.info.home_url, ShowState::kNormal, SystemProgram::kExplorer);
+    OpenWebAddressOrReport(GetPlatform(), app_.info.home_url);
 }
 
 }  // namespace startart

@@ -124,10 +124,19 @@ STAND_INS = {
     "notepad.exe": SYSTEM_FOLDER / "notepad.exe",
     "explorer.exe": WINDOWS_FOLDER / "explorer.exe",
 }
+# The browser: the program that the registry names for http and https.
+BROWSER = PREFIX / "drive_c" / "browser" / "browser.exe"
+BROWSER_PATH = r"C:\browser\browser.exe"
+
+
+def browser_line(address):
+    """What the browser records when the shell hands it an address."""
+    return f'"{BROWSER_PATH}" "{address}"'
 
 
 def install_stand_ins():
-    """Recorders in place of write, notepad and explorer, with empty logs.
+    """Recorders in place of write, notepad and explorer, and as the browser,
+    with empty logs.
     Wine runs its own programs of the system folder, whatever file lies
     there, unless it is told to load the file. Not explorer, whose copy in
     the system folder is Wine's desktop: its stand-in lies in the Windows
@@ -137,6 +146,11 @@ def install_stand_ins():
             wine("reg", "add", r"HKCU\Software\Wine\DllOverrides", "/v", name, "/d", "native", "/f")
         shutil.copy(RECORDER, path)
         path.with_suffix(".log").unlink(missing_ok=True)
+    BROWSER.parent.mkdir(parents=True, exist_ok=True)
+    shutil.copy(RECORDER, BROWSER)
+    BROWSER.with_suffix(".log").unlink(missing_ok=True)
+    for protocol in ("http", "https"):
+        wine("reg", "add", rf"HKCR\{protocol}\shell\open\command", "/ve", "/d", f'"{BROWSER_PATH}" "%1"', "/f")
 
 
 def register_reader(command):

@@ -1,12 +1,14 @@
 """What the buttons start. Recorders stand in for write, notepad, explorer,
-the PDF reader and the medium's program, and write down the command line and
-the show state they were started with."""
+the browser, the PDF reader and the medium's program, and write down the
+command line and the show state they were started with."""
 
 import unittest
 
 from harness import (
+    BROWSER,
     STAND_INS,
     MenuTestCase,
+    browser_line,
     cell_rect,
     demo_settings,
     install_stand_ins,
@@ -65,13 +67,14 @@ class Launching(MenuTestCase):
             (STAND_INS["notepad.exe"], f'notepad "{self.directory}dokumente\\beispiel.ini"'),
             (self.medium / READER, f'{self.reader_command} "{self.directory}dokumente\\katalog.pdf"'),
             (self.medium / "programme/hallo.exe", "programme\\hallo.exe"),
-            (STAND_INS["explorer.exe"], "explorer http://www.velmo-verlag.example/"),
+            (BROWSER, browser_line("http://www.velmo-verlag.example/")),
         ]
         for index, (program, command_line) in enumerate(expected):
             self.click(index)
             self.assertEqual(wait_for_record(program), [(command_line, SHOW_NORMAL)])
         for decoy in DECOYS:
             self.assertEqual(recorded(self.medium / decoy), [], decoy)
+        self.assertEqual(recorded(STAND_INS["explorer.exe"]), [])
 
     def test_the_keyboard_alone_starts_the_second_button_and_esc_closes_the_information_window(self):
         wait_for(lambda: self.menu.window(self.menu.main["hwnd"])["foreground"], "the menu in the foreground")

@@ -5,8 +5,10 @@ them is open and react again at once when it closes."""
 import unittest
 
 from harness import (
+    BROWSER,
     STAND_INS,
     MenuTestCase,
+    browser_line,
     cell_rect,
     centre,
     demo_settings,
@@ -76,9 +78,7 @@ class SecondaryWindows(MenuTestCase):
         self.assertEqual(self.look(1, "information-hover"), "normal")
         self.menu.click(point_in(1))
         self.menu.click_button(window, "Velmo-Homepage")
-        self.assertEqual(
-            wait_for_record(STAND_INS["explorer.exe"]), [("explorer http://www.velmo-verlag.example/", SHOW_NORMAL)]
-        )
+        self.assertEqual(wait_for_record(BROWSER), [(browser_line("http://www.velmo-verlag.example/"), SHOW_NORMAL)])
         self.assertIsNotNone(self.menu.window(window["hwnd"]))
         self.assertEqual(recorded(STAND_INS["write.exe"]), [])
 

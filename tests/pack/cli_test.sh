@@ -172,7 +172,8 @@ init)
     expect_exit 0 "$tool" init "$medium"
     grep -q "neben startart-pack liegt kein startart.exe" "$work/err" || fail "init: $(cat "$work/err")"
     expect_exit 1 "$tool" check "$medium"
-    [ "$(cat "$work/out")" = "$medium: startart.exe fehlt neben st.art; ohne das Menü startet vom Medium nichts" ] ||
+    [ "$(grep -v ': Warnung: ' "$work/out")" = \
+        "$medium: startart.exe fehlt neben st.art; ohne das Menü startet vom Medium nichts" ] ||
         fail "check of the template without the menu: $(cat "$work/out")"
     expect_exit 1 "$tool" init "$medium"
     grep -q "der Ordner ist nicht leer" "$work/err" || fail "init into a full folder: $(cat "$work/err")"
@@ -213,7 +214,7 @@ signatures)
     SIGN_PKCS12="$work/signer/signer.p12" SIGN_PASSWORD_FILE="$work/signer/password" "$root/scripts/sign-exe" \
         "$work/medium/startart.exe" "$work/medium/programme/hallo.exe" "$work/medium/reader/setup.exe" >/dev/null
     expect_exit 0 "$tool" check "$work/medium"
-    [ "$(cat "$work/out")" = "$work/medium: keine Probleme gefunden" ] || fail "signed: $(cat "$work/out")"
+    ! grep -q 'Authenticode' "$work/out" || fail "signed: $(cat "$work/out")"
 
     # Wine keeps a file's DOS attributes, as Windows does; the Windows tool
     # reads them there. (Wine's attrib sets one attribute per call.)

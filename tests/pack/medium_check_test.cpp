@@ -14,6 +14,11 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
+// Said once for the .rtf and the .ini button of the medium below.
+const std::string kDocumentsByType =
+    ".rtf- und .ini-Ziele öffnet Windows mit dem Programm, das es dem Dateityp zuordnet; ab Windows 11 24H2 fehlt "
+    "WordPad, dann braucht .rtf ein eigenes Programm";
+
 // A medium with a button of every kind and the reader's installer, its files
 // named in other cases than the settings name them, as on a CD.
 class MediumCheckTest : public ::testing::Test {
@@ -64,7 +69,7 @@ class MediumCheckTest : public ::testing::Test {
 
 TEST_F(MediumCheckTest, ACompleteMediumHasNoProblems) {
     EXPECT_THAT(Check(), IsEmpty());
-    EXPECT_THAT(Warnings(), IsEmpty());
+    EXPECT_THAT(Warnings(), ElementsAre(kDocumentsByType));
 }
 
 TEST_F(MediumCheckTest, TheMenuMustLieBesideItsSettings) {
@@ -115,10 +120,11 @@ TEST_F(MediumCheckTest, ProgramsTheMenuStartsWithoutASignatureAreWarnings) {
     const std::string withoutSignature =
         " trägt keine Authenticode-Signatur; Smart App Control kann den Start verweigern und SmartScreen davor warnen";
     EXPECT_THAT(Check(), IsEmpty());
-    EXPECT_THAT(Warnings(), ElementsAre("startart.exe" + withoutSignature,
-                                        "Knopf 3 ('Hallo'): das Programm 'programme\\hallo.exe'" + withoutSignature,
-                                        "Feld 'setup' in [ReaderSetup]: das Installationsprogramm 'reader\\setup'" +
-                                            withoutSignature));
+    EXPECT_THAT(
+        Warnings(),
+        ElementsAre("startart.exe" + withoutSignature,
+                    "Knopf 3 ('Hallo'): das Programm 'programme\\hallo.exe'" + withoutSignature, kDocumentsByType,
+                    "Feld 'setup' in [ReaderSetup]: das Installationsprogramm 'reader\\setup'" + withoutSignature));
 }
 
 TEST_F(MediumCheckTest, PicturesMustLoad) {
@@ -155,7 +161,8 @@ TEST_F(MediumCheckTest, ATitlePictureOfAnotherSizeThanItsPlaceIsAWarning) {
     EXPECT_THAT(Check(), IsEmpty());
     EXPECT_THAT(Warnings(), ElementsAre("Feld 'titelbild': 'Bilder\\Titel.BMP' ist 800×600 Pixel groß und wird auf "
                                         "465×457 Pixel gestreckt; in genau dieser Größe bleibt es scharf und "
-                                        "unverzerrt"));
+                                        "unverzerrt",
+                                        kDocumentsByType));
 }
 
 TEST_F(MediumCheckTest, TheReadersInstallerMustBeOnTheMedium) {
@@ -199,9 +206,17 @@ TEST_F(MediumCheckTest, AutorunInfMustStartTheMenuWithAnIconOfTheMedium) {
                                      "autorun.inf: 'velmo.bmp' aus icon= ist keine Symboldatei (ICO)"));
 
     std::filesystem::remove(medium.Path() / "AUTORUN.INF");
+    settings.buttons[1] = settings.buttons[2] = {"Web", "» Web", "http://velmo.example/"};
     EXPECT_THAT(Check(), IsEmpty());
     EXPECT_THAT(Warnings(), ElementsAre("autorun.inf fehlt; ohne sie bietet Windows das Menü beim Einlegen einer CD "
                                         "oder DVD nicht an"));
+
+    // Windows shows 32 characters of the label, umlauts counting as one.
+    medium.Write("autorun.inf", FormatAutorunInf("velmo.ico", "Velmo Verlag – Bücher für draußen"));
+    EXPECT_THAT(Warnings(), ElementsAre("autorun.inf: label= hat 33 Zeichen; Windows zeigt als Name des Laufwerks "
+                                        "nur die ersten 32"));
+    medium.Write("autorun.inf", FormatAutorunInf("velmo.ico", "Velmo Verlag – Bücher für drauß"));
+    EXPECT_THAT(Warnings(), IsEmpty());
 }
 
 TEST_F(MediumCheckTest, TheButtonPictureMustHoldTheChosenDesign) {

@@ -70,11 +70,11 @@ INSTANTIATE_TEST_SUITE_P(Launch,
                                            TargetCase{".pdf", "C:\\rd.exe /s \"D:\\medium\\.pdf\""},
                                            // A full path still gets the program directory in front.
                                            TargetCase{"C:\\texte\\x.rtf", "write \"D:\\medium\\C:\\texte\\x.rtf\""},
+                                           // Web addresses go to the shell as they stand.
                                            TargetCase{"http://www.velmo.de/index.html",
-                                                      "explorer http://www.velmo.de/index.html"},
-                                           TargetCase{"http://www.velmo.de/", "explorer http://www.velmo.de/"},
-                                           TargetCase{"http://www.velmo.de", "explorer http://www.velmo.de"},
-                                           TargetCase{"https://www.velmo.de/", "explorer https://www.velmo.de/"},
+                                                      "http://www.velmo.de/index.html"},
+                                           TargetCase{"http://www.velmo.de/", "http://www.velmo.de/"},
+                                           TargetCase{"https://www.velmo.de/?a=1&b=2", "https://www.velmo.de/?a=1&b=2"},
                                            // The extension decides before the web address does.
                                            TargetCase{"http://www.velmo.de/x.pdf",
                                                       "C:\\rd.exe /s \"D:\\medium\\http://www.velmo.de/x.pdf\""},
@@ -156,63 +156,58 @@ TEST(Launch, AFailedStartIsReportedAndTheMenuCarriesOn) {
     EXPECT_EQ(launcher.CommandLines(), std::vector<std::string>{"da.exe"});
 }
 
-// Newer systems have no "write": the document then opens with the program
-// associated with its type, and only when that fails too is it reported.
-TEST(Launch, RichTextFallsBackToTheAssociatedProgram) {
-    const std::string write = "write \"D:\\medium\\x.rtf\"";
-    const std::string document = "D:\\medium\\x.rtf";
+// Newer systems may lack "write" and "notepad": the document then opens with
+// the program associated with its type, else with the one the user picks in
+// the "Open with" dialog, and only when all that fails is it reported, with
+// the command line of the system's program.
+TEST(Launch, DocumentsFallBackToTheAssociatedProgramAndThenToOpenWith) {
+    using Way = HeadlessPlatform::Start::Way;
     const struct {
         const char* name;
-        bool writeMissing;  // write fails because it does not exist
-        bool writeFails;    // write fails for another reason
-        bool associationFails;
-        bool openedAsDocument;
-        const char* reason;  // empty: nothing reported
+        bool programMissing;  // the system's program fails because it does not exist
+        bool programFails;    // it fails for another reason
+        bool noAssociation;
+        bool openWithDialog;
+        std::optional<Way> opened;  // none: reported
+        const char* reason;
     } cases[] = {
-        {"write works", false, false, false, false, ""},
-        {"write missing", true, false, false, true, ""},
-        {"write missing, no association", true, false, true, false, "keine Zuordnung"},
-        {"write refused", false, true, false, false, "kaputt"},
+        {"program works", false, false, false, true, Way::kProcess, ""},
+        {"program missing", true, false, false, true, Way::kDocument, ""},
+        {"program missing, no association", true, false, true, true, Way::kOpenWith, ""},
+        {"program missing, no association, no dialog", true, false, true, false, std::nullopt, "keine Zuordnung"},
+        {"program refused", false, true, false, true, std::nullopt, "kaputt"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        Launcher launcher("x.rtf");
-        launcher.platform.startOutcome = [&](const std::string& line) -> std::optional<StartFailure> {
-            if (line == write && (c.writeMissing || c.writeFails)) {
-                return StartFailure{"kaputt",
-                                    c.writeMissing ? StartFailure::Kind::kProgramMissing : StartFailure::Kind::kOther};
+    for (const auto& [target, command] : {std::pair{"x.rtf", "write"}, std::pair{"x.ini", "notepad"}}) {
+        const std::string document = std::string("D:\\medium\\") + target;
+        const std::string commandLine = std::string(command) + " \"" + document + "\"";
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(target) + ": " + c.name);
+            Launcher launcher(target);
+            launcher.platform.openWithDialog = c.openWithDialog;
+            launcher.platform.startOutcome = [&](const std::string& line) -> std::optional<StartFailure> {
+                if (line == commandLine && (c.programMissing || c.programFails)) {
+                    return StartFailure{
+                        "kaputt", c.programMissing ? StartFailure::Kind::kProgramMissing : StartFailure::Kind::kOther};
+                }
+                if (line == document && c.noAssociation) {
+                    return StartFailure{"keine Zuordnung", StartFailure::Kind::kNoAssociation};
+                }
+                return std::nullopt;
+            };
+            launcher.Click();
+            ASSERT_EQ(launcher.platform.started.size(), c.opened ? 1u : 0u);
+            if (c.opened) {
+                EXPECT_EQ(launcher.platform.started[0].commandLine,
+                          *c.opened == Way::kProcess ? commandLine : document);
+                EXPECT_EQ(launcher.platform.started[0].way, *c.opened);
+                EXPECT_TRUE(launcher.platform.messages.empty());
+            } else {
+                EXPECT_EQ(launcher.MessageTexts(),
+                          std::vector<std::string>{"Der Befehl '" + commandLine +
+                                                   "' konnte nicht ausgeführt werden:\r\n" + c.reason});
             }
-            if (line == document && c.associationFails) {
-                return StartFailure{"keine Zuordnung"};
-            }
-            return std::nullopt;
-        };
-        launcher.Click();
-        const bool reported = *c.reason != '\0';
-        const bool started = !reported;
-        ASSERT_EQ(launcher.platform.started.size(), started ? 1u : 0u);
-        if (started) {
-            EXPECT_EQ(launcher.platform.started[0].commandLine, c.openedAsDocument ? document : write);
-            EXPECT_EQ(launcher.platform.started[0].way == HeadlessPlatform::Start::Way::kDocument, c.openedAsDocument);
-        }
-        EXPECT_EQ(launcher.platform.messages.size(), reported ? 1u : 0u);
-        if (reported) {
-            EXPECT_EQ(launcher.MessageTexts()[0],
-                      "Der Befehl '" + write + "' konnte nicht ausgeführt werden:\r\n" + c.reason);
         }
     }
-}
-
-TEST(Launch, OnlyWriteHasAFallback) {
-    Launcher launcher("x.ini");
-    launcher.platform.startOutcome = [](const std::string&) -> std::optional<StartFailure> {
-        return StartFailure{"fehlt", StartFailure::Kind::kProgramMissing};
-    };
-    launcher.Click();
-    EXPECT_TRUE(launcher.platform.started.empty());
-    EXPECT_EQ(launcher.MessageTexts(),
-              std::vector<std::string>{"Der Befehl 'notepad \"D:\\medium\\x.ini\"' konnte nicht ausgeführt "
-                                       "werden:\r\nfehlt"});
 }
 
 }  // namespace

@@ -66,7 +66,7 @@ TEST(InformationWindow, LineStructure) {
     }
 }
 
-TEST(InformationWindow, HomepageButtonStartsExplorer) {
+TEST(InformationWindow, HomepageButtonHandsTheAddressToTheShell) {
     for (const char* url : {"http://www.velmo.de", "", "http://www.velmo.de/a b"}) {
         SettingsFile file = SampleSettings();
         file.info.home_url = url;
@@ -74,10 +74,10 @@ TEST(InformationWindow, HomepageButtonStartsExplorer) {
         menu.platform.Click(menu.form1().Image1);
         menu.platform.Click(menu.form2().Command2);
         menu.platform.Click(menu.form2().Command2);
-        const std::string expected = std::string("explorer ") + url;
         ASSERT_EQ(menu.platform.started.size(), 2u);
         for (const auto& start : menu.platform.started) {
-            EXPECT_EQ(start.commandLine, expected);
+            EXPECT_EQ(start.commandLine, url);
+            EXPECT_EQ(start.way, HeadlessPlatform::Start::Way::kDocument);
             EXPECT_EQ(start.show, ShowState::kNormal);
         }
         EXPECT_TRUE(menu.form2().Visible());

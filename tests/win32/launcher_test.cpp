@@ -1,11 +1,12 @@
 // The launcher through the real menu: a click on a face starts the button's
 // target as a real process. Recorder copies stand in for the programs and
-// write down the command line and show state they got: write, notepad and
-// explorer where Windows keeps them (with decoys beside the test program,
-// which must not run), the PDF reader in a folder whose name has spaces, a
-// program on the medium.
+// write down the command line and show state they got: write and notepad
+// where Windows keeps them (with decoys beside the test program, which must
+// not run), the browser that the registry names for web addresses, the PDF
+// reader in a folder whose name has spaces, a program on the medium.
 #include <windows.h>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -45,8 +46,8 @@ class ReaderEntry {
 
 // One button for each kind of target, and a program that is not there.
 constexpr const char* kTargets[] = {
-    "doc\\liesmich.rtf",       "setup.ini",           "handbuch.pdf", "programme\\rec.exe",
-    "http://www.velmo.de/neu", "programme\\fehlt.exe"};
+    "doc\\liesmich.rtf",        "setup.ini",           "handbuch.pdf", "programme\\rec.exe",
+    testing::kAddressWithQuery, "programme\\fehlt.exe"};
 constexpr int kMissingProgram = 5;
 
 SettingsFile LaunchSettings() {
@@ -77,6 +78,7 @@ TEST_F(LauncherTest, EachKindOfTargetStartsItsCommandLineInANormalWindow) {
     const std::string reader = medium + "Acro Reader\\rd 11.exe";
     const std::filesystem::path readerLog = testing::CopyRecorder(menu_.Medium() / "Acro Reader" / "rd 11.exe");
     const ReaderEntry entry("\"" + reader + "\"");
+    const testing::RegisteredBrowser browser(menu_.Medium() / "Browser" / "browser.exe");
 
     const struct {
         std::filesystem::path log;
@@ -88,7 +90,8 @@ TEST_F(LauncherTest, EachKindOfTargetStartsItsCommandLineInANormalWindow) {
         {readerLog, "\"" + reader + "\" \"" + medium + "handbuch.pdf\"\t1\n"},
         // Relative to the medium, the menu's current directory.
         {programLog_, "programme\\rec.exe\t1\n"},
-        {StandInLog("explorer"), "explorer http://www.velmo.de/neu\t1\n"},
+        // The shell hands the browser the whole address, its query included.
+        {browser.Log(), browser.Recorded(testing::kAddressWithQuery)},
     };
     for (int i = 0; i < static_cast<int>(std::size(launches)); ++i) {
         SCOPED_TRACE(kTargets[i]);
@@ -99,6 +102,39 @@ TEST_F(LauncherTest, EachKindOfTargetStartsItsCommandLineInANormalWindow) {
     for (const char* decoy : {"write", "notepad", "explorer"}) {
         EXPECT_FALSE(std::filesystem::exists(testing::DecoyLog(decoy))) << decoy;
     }
+    EXPECT_FALSE(std::filesystem::exists(StandInLog("explorer")));
+}
+
+// Notepad is an optional feature of Windows and may be gone: an ini file then
+// opens with the program associated with its type.
+TEST_F(LauncherTest, WithoutNotepadAnIniFileOpensWithTheProgramForItsType) {
+    std::filesystem::remove(testing::StandIn("notepad"));
+    testing::WriteBytes(menu_.Medium() / "setup.ini", {'[', ']'});
+    const std::filesystem::path editor = menu_.Medium() / "Editor" / "editor.exe";
+    const std::filesystem::path editorLog = testing::CopyRecorder(editor);
+    const testing::ClassesRootValue type(L".ini", L"startart.ini");
+    const testing::ClassesRootValue command(L"startart.ini\\shell\\open\\command",
+                                            L"\"" + editor.wstring() + L"\" \"%1\"");
+    ClickButton(1);
+    EXPECT_EQ(RecordedLines(editorLog, 1),
+              "\"" + Narrow(editor.wstring()) + "\" \"" + menu_.Medium().Utf8() + "\\setup.ini\"\t1\n");
+    EXPECT_TRUE(menu_.Platform().messages.empty());
+}
+
+// Without WordPad (gone since Windows 11 24H2) and without a program for the
+// type, Windows offers its "Open with" dialog. Wine has none and gives
+// another reason than Windows would; either way the failure is reported
+// with the command line.
+TEST_F(LauncherTest, WithoutWriteOrAProgramForTheTypeTheFailureIsReported) {
+    std::filesystem::remove(testing::StandIn("write"));
+    std::filesystem::create_directories(menu_.Medium() / "doc");
+    testing::WriteBytes(menu_.Medium() / "doc" / "liesmich.rtf", {'{', '}'});
+    const testing::ClassesRootValue noProgram(L".rtf", L"startart.ohne-programm");
+    ClickButton(0);
+    ASSERT_EQ(menu_.Platform().messages.size(), 1u);
+    EXPECT_THAT(menu_.Platform().messages[0].text,
+                ::testing::StartsWith("Der Befehl 'write \"" + menu_.Medium().Utf8() +
+                                      "\\doc\\liesmich.rtf\"' konnte nicht ausgeführt werden:\r\n"));
 }
 
 TEST_F(LauncherTest, AProgramThatCannotStartIsReportedAndTheMenuGoesOn) {

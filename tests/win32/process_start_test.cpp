@@ -36,11 +36,11 @@ TEST_F(ProcessStartTest, StartsTheSystemsOwnProgramWithTheCommandLineAndShowStat
 }
 
 TEST_F(ProcessStartTest, DoesNotWaitAndStartsAgainOnEveryCall) {
-    EXPECT_FALSE(StartCommandLine("explorer http://www.velmo.de", ShowState::kNormal, SystemProgram::kExplorer));
-    EXPECT_FALSE(StartCommandLine("explorer ", ShowState::kNormal, SystemProgram::kExplorer));
-    const std::string recorded = RecordedBy("explorer", 2);
-    EXPECT_NE(recorded.find("explorer http://www.velmo.de\t1\n"), std::string::npos);
-    EXPECT_NE(recorded.find("explorer \t1\n"), std::string::npos);
+    EXPECT_FALSE(StartCommandLine("write \"a.rtf\"", ShowState::kNormal, SystemProgram::kWrite));
+    EXPECT_FALSE(StartCommandLine("write ", ShowState::kNormal, SystemProgram::kWrite));
+    const std::string recorded = RecordedBy("write", 2);
+    EXPECT_NE(recorded.find("write \"a.rtf\"\t1\n"), std::string::npos);
+    EXPECT_NE(recorded.find("write \t1\n"), std::string::npos);
 }
 
 TEST_F(ProcessStartTest, AMissingProgramIsReportedAsMissing) {

@@ -64,9 +64,16 @@ class SecondaryWindowTest : public ::testing::Test {
     std::filesystem::path setupLog_;
     // The installer command is stored as "reader\setup.exe": relative to the
     // medium, the menu's current directory.
-    RunningMenu menu_{testing::MediumSettings(), [this](const testing::TempFolder& medium) {
+    RunningMenu menu_{WithAHomepageQuery(), [this](const testing::TempFolder& medium) {
                           setupLog_ = testing::CopyRecorder(medium / "reader" / "setup.exe");
                       }};
+
+  private:
+    static SettingsFile WithAHomepageQuery() {
+        SettingsFile settings = testing::MediumSettings();
+        settings.info.home_url = testing::kAddressWithQuery;
+        return settings;
+    }
 };
 
 TEST_F(SecondaryWindowTest, TheNoticeShowsItsCaptionVersionAndBoldSystemButtons) {
@@ -104,14 +111,16 @@ TEST_F(SecondaryWindowTest, BothWindowsStandCentredOnTheMenu) {
 }
 
 TEST_F(SecondaryWindowTest, TheirButtonsStartTheHomepageAndTheInstallerAsOftenAsClicked) {
+    const testing::RegisteredBrowser browser(menu_.Medium() / "Browser" / "browser.exe");
     ASSERT_TRUE(OpenNotice());
     ASSERT_TRUE(OpenInformation());
     for (int click = 0; click < 2; ++click) {
         menu_.Click(WindowOf(&Information().Command2), 5, 5);
         menu_.Click(WindowOf(&Notice().Command1), 5, 5);
     }
-    EXPECT_EQ(RecordedLines(testing::StandInLog("explorer"), 2),
-              "explorer http://www.velmo.de\t1\nexplorer http://www.velmo.de\t1\n");
+    const std::string homepage = browser.Recorded(testing::kAddressWithQuery);
+    EXPECT_EQ(RecordedLines(browser.Log(), 2), homepage + homepage);
+    EXPECT_FALSE(std::filesystem::exists(testing::StandInLog("explorer")));
     // The installer comes up minimized.
     EXPECT_EQ(RecordedLines(setupLog_, 2), "reader\\setup.exe\t2\nreader\\setup.exe\t2\n");
     EXPECT_TRUE(Information().Loaded());

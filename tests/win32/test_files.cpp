@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "process_start.h"
+#include "text.h"
 
 namespace startart::win32::testing {
 
@@ -121,19 +122,6 @@ namespace {
 
 constexpr const char* kSystemPrograms[] = {"write", "notepad", "explorer"};
 
-SystemProgram SystemProgramNamed(const std::string& name) {
-    if (name == "write") {
-        return SystemProgram::kWrite;
-    }
-    if (name == "notepad") {
-        return SystemProgram::kNotepad;
-    }
-    if (name == "explorer") {
-        return SystemProgram::kExplorer;
-    }
-    throw std::invalid_argument("no system program " + name);
-}
-
 // Wine runs its own programs of the system folder, whatever file lies there,
 // unless it is told to load the file. Not explorer, whose copy in the system
 // folder is Wine's desktop: the stand-in lies in the Windows folder.
@@ -153,17 +141,82 @@ void PreferTheFileInTheSystemFolder(const std::string& program) {
 
 void InstallStandIns() {
     for (const char* program : kSystemPrograms) {
-        const std::filesystem::path path = SystemProgramPath(SystemProgramNamed(program));
-        CopyRecorder(path);
-        if (SystemProgramNamed(program) != SystemProgram::kExplorer) {
+        CopyRecorder(StandIn(program));
+        if (std::string(program) != "explorer") {
             PreferTheFileInTheSystemFolder(program);
         }
         std::filesystem::remove(DecoyLog(program));
     }
 }
 
+std::filesystem::path StandIn(const std::string& program) {
+    if (program == "write") {
+        return SystemProgramPath(SystemProgram::kWrite);
+    }
+    if (program == "notepad") {
+        return SystemProgramPath(SystemProgram::kNotepad);
+    }
+    if (program == "explorer") {
+        wchar_t folder[MAX_PATH] = {};
+        GetWindowsDirectoryW(folder, MAX_PATH);
+        return std::filesystem::path(folder) / "explorer.exe";
+    }
+    throw std::invalid_argument("no system program " + program);
+}
+
 std::filesystem::path StandInLog(const std::string& program) {
-    return LogOf(SystemProgramPath(SystemProgramNamed(program)));
+    return LogOf(StandIn(program));
+}
+
+ClassesRootValue::ClassesRootValue(std::wstring key, const std::wstring& value) : key_(std::move(key)) {
+    HKEY created = nullptr;
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key_.c_str(), 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr,
+                        &created, nullptr) != ERROR_SUCCESS) {
+        throw std::runtime_error("cannot create a key of HKEY_CLASSES_ROOT");
+    }
+    wchar_t before[1024] = {};
+    DWORD size = sizeof before - sizeof(wchar_t);
+    if (RegQueryValueExW(created, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(before), &size) == ERROR_SUCCESS) {
+        before_ = before;
+    }
+    Set(created, value);
+    RegCloseKey(created);
+}
+
+ClassesRootValue::~ClassesRootValue() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key_.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) {
+        return;
+    }
+    if (before_) {
+        Set(key, *before_);
+    } else {
+        RegDeleteValueW(key, nullptr);
+    }
+    RegCloseKey(key);
+}
+
+namespace {
+
+std::wstring OpenCommand(const std::filesystem::path& program) {
+    return L"\"" + program.wstring() + L"\" \"%1\"";
+}
+
+}  // namespace
+
+RegisteredBrowser::RegisteredBrowser(const std::filesystem::path& program)
+    : program_(program),
+      log_(CopyRecorder(program)),
+      http_(L"http\\shell\\open\\command", OpenCommand(program)),
+      https_(L"https\\shell\\open\\command", OpenCommand(program)) {}
+
+std::string RegisteredBrowser::Recorded(const std::string& address) const {
+    return "\"" + Narrow(program_.wstring()) + "\" \"" + address + "\"\t1\n";
+}
+
+void ClassesRootValue::Set(HKEY key, const std::wstring& value) {
+    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
 std::filesystem::path DecoyLog(const std::string& program) {

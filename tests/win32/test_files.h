@@ -1,11 +1,15 @@
 // Files for the Win32 tests: a temporary folder that is removed again, small
-// pictures written byte by byte, and the recorder that stands in for the
-// programs the menu starts.
+// pictures written byte by byte, the recorder that stands in for the
+// programs the menu starts, and the registry entries that make Windows start
+// it for a type or protocol.
 #pragma once
+
+#include <windows.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,11 +56,49 @@ std::string RecordedLines(const std::filesystem::path& log, std::size_t lines);
 // explorer.exe (the test prefix's own), with empty logs. The copies beside
 // the test program are decoys: a namesake beside a program must never run.
 void InstallStandIns();
+std::filesystem::path StandIn(const std::string& program);
 std::filesystem::path StandInLog(const std::string& program);
 std::filesystem::path DecoyLog(const std::string& program);
 
 // Makes a folder the current directory, and the one before current again
 // when this goes.
+// The default value of a key of HKEY_CLASSES_ROOT (an association, the
+// handler of a protocol) set while this lives; the value before comes back
+// when it goes.
+class ClassesRootValue {
+  public:
+    ClassesRootValue(std::wstring key, const std::wstring& value);
+    ~ClassesRootValue();
+    ClassesRootValue(const ClassesRootValue&) = delete;
+    ClassesRootValue& operator=(const ClassesRootValue&) = delete;
+
+  private:
+    static void Set(HKEY key, const std::wstring& value);
+
+    std::wstring key_;
+    std::optional<std::wstring> before_;
+};
+
+// A recorder copied to `program` and registered as the handler of http and
+// https addresses, the browser, while this lives.
+class RegisteredBrowser {
+  public:
+    explicit RegisteredBrowser(const std::filesystem::path& program);
+
+    // What it records when the shell hands it the address.
+    std::string Recorded(const std::string& address) const;
+    const std::filesystem::path& Log() const { return log_; }
+
+  private:
+    std::filesystem::path program_;
+    std::filesystem::path log_;
+    ClassesRootValue http_;
+    ClassesRootValue https_;
+};
+
+// An address as publishers' addresses often are, with a query string.
+inline constexpr const char* kAddressWithQuery = "https://www.example.de/katalog?isbn=3-12&s=2";
+
 class CurrentDirectory {
   public:
     explicit CurrentDirectory(const std::filesystem::path& folder);

@@ -58,6 +58,8 @@ AutorunEntries ParseAutorunInf(std::span<const unsigned char> file) {
             entries.open = value;
         } else if (SameIgnoringCase(key, "icon")) {
             entries.icon = value;
+        } else if (SameIgnoringCase(key, "label")) {
+            entries.label = value;
         }
     }
     return entries;

@@ -19,6 +19,7 @@ std::vector<unsigned char> FormatAutorunInf(const std::string& icon, const std::
 struct AutorunEntries {
     std::optional<std::string> open;
     std::optional<std::string> icon;
+    std::optional<std::string> label;
 };
 
 // The keys of the [autorun] section, whose names, like the section's, may be

@@ -23,6 +23,14 @@ namespace startart::pack {
 namespace {
 
 constexpr Int16 kMaximumButtons = 15;
+// Windows shows no more of autorun.inf's label as the drive's name.
+constexpr std::size_t kShownLabelCharacters = 32;
+
+// Characters of UTF-8 text: every byte that does not continue a character.
+std::size_t CharacterCount(const std::string& utf8) {
+    return static_cast<std::size_t>(
+        std::ranges::count_if(utf8, [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }));
+}
 
 std::string Size(std::uint64_t width, std::uint64_t height) {
     return std::to_string(width) + "×" + std::to_string(height);
@@ -113,6 +121,12 @@ class MediumCheck {
         const int buttons = std::clamp<int>(menu.anzahl, 0, kMaximumButtons);
         for (int i = 0; i < buttons; ++i) {
             CheckTarget(i, settings.buttons[static_cast<std::size_t>(i)]);
+        }
+        // Where WordPad or Notepad is missing, as newer Windows may have it.
+        if (documentsOpenedByType_) {
+            Warn(
+                ".rtf- und .ini-Ziele öffnet Windows mit dem Programm, das es dem Dateityp zuordnet; ab Windows 11 "
+                "24H2 fehlt WordPad, dann braucht .rtf ein eigenes Programm");
         }
         CheckReaderInstaller(settings.reader);
     }
@@ -229,6 +243,7 @@ class MediumCheck {
             case TargetKind::kRichText:
             case TargetKind::kIniFile:
             case TargetKind::kPdfDocument:
+                documentsOpenedByType_ |= kind == TargetKind::kRichText || kind == TargetKind::kIniFile;
                 if (const auto target = FindOnMedium(medium_, entry.anw)) {
                     if (kind == TargetKind::kProgram) {
                         WarnIfUnsigned(*target, where + ": das Programm '" + entry.anw + "'");
@@ -290,6 +305,11 @@ class MediumCheck {
         if (entries.icon) {
             CheckAutorunIcon(where, WithoutIconIndex(*entries.icon));
         }
+        if (entries.label && CharacterCount(*entries.label) > kShownLabelCharacters) {
+            Warn(where + "label= hat " + std::to_string(CharacterCount(*entries.label)) +
+                 " Zeichen; Windows zeigt als Name des Laufwerks nur die ersten " +
+                 std::to_string(kShownLabelCharacters));
+        }
     }
 
     // Malware hides the autorun.inf it writes; virus scanners' generic
@@ -328,6 +348,8 @@ class MediumCheck {
     const std::filesystem::path& medium_;
     const Screen screen_;
     MediumFindings findings_;
+    // Whether a visible button opens an .rtf or .ini document.
+    bool documentsOpenedByType_ = false;
 };
 
 }  // namespace

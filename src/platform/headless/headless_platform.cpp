@@ -186,6 +186,13 @@ std::optional<StartFailure> HeadlessPlatform::OpenDocument(const std::string& pa
     return failure;
 }
 
+bool HeadlessPlatform::OfferOpenWith(const std::string& path) {
+    if (openWithDialog) {
+        started.push_back(Start{path, ShowState::kNormal, Start::Way::kOpenWith, SystemProgram::kNone, ""});
+    }
+    return openWithDialog;
+}
+
 void HeadlessPlatform::Quit(ExitStatus status) {
     if (!exitStatus) {
         exitStatus = status;

@@ -97,6 +97,9 @@ class HeadlessPlatform : public Platform {
     // each start through the shell; by default every start works.
     std::function<std::optional<StartFailure>(const std::string& commandLine)> startOutcome;
     std::function<std::optional<StartFailure>(const std::string& program)> shellOutcome;
+    // Whether the system has an "Open with" dialog; the user picks a program
+    // in it.
+    bool openWithDialog = true;
     // Runs while a message box is open, as a user would read it.
     std::function<void(const std::string& text)> onMessage;
 
@@ -112,9 +115,9 @@ class HeadlessPlatform : public Platform {
     };
     std::vector<Message> messages;
     struct Start {
-        enum class Way { kProcess, kDocument, kShell };
-        // The command line, the document, or the program started through
-        // the shell.
+        enum class Way { kProcess, kDocument, kShell, kOpenWith };
+        // The command line, the document (or web address), or the program
+        // started through the shell.
         std::string commandLine;
         ShowState show;
         Way way = Way::kProcess;
@@ -158,6 +161,7 @@ class HeadlessPlatform : public Platform {
                                                   const std::string& parameters,
                                                   ShowState show) override;
     std::optional<StartFailure> OpenDocument(const std::string& path, ShowState show) override;
+    bool OfferOpenWith(const std::string& path) override;
     RegistryAccess& Registry() override { return registry; }
     void Quit(ExitStatus status) override;
 

@@ -1,8 +1,10 @@
-// Process start with CreateProcessW and ShellExecuteExW.
+// Process start with CreateProcessW, ShellExecuteExW and the "Open with"
+// dialog.
 // Needs: kernel32, shell32.
 #include "process_start.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include "handles.h"
 #include "system_files.h"
@@ -39,6 +41,9 @@ StartFailure FailureOf(DWORD error) {
             break;
         case ERROR_CANCELLED:
             failure.kind = StartFailure::Kind::kCancelled;
+            break;
+        case ERROR_NO_ASSOCIATION:
+            failure.kind = StartFailure::Kind::kNoAssociation;
             break;
         default:
             break;
@@ -81,8 +86,6 @@ std::wstring SystemProgramPath(SystemProgram program) {
             return InSystemFolder(L"write.exe");
         case SystemProgram::kNotepad:
             return InSystemFolder(L"notepad.exe");
-        case SystemProgram::kExplorer:
-            return InWindowsFolder(L"explorer.exe");
         case SystemProgram::kNone:
             break;
     }
@@ -136,6 +139,20 @@ std::optional<StartFailure> StartThroughShell(const std::string& program,
 
 std::optional<StartFailure> OpenWithAssociatedProgram(const std::string& path, ShowState show) {
     return ShellOpen(Widen(path), L"", show);
+}
+
+bool OfferOpenWith(const std::string& path) {
+    using OpenWithDialog = HRESULT(WINAPI*)(HWND, const OPENASINFO*);
+    const auto dialog = FunctionOf<OpenWithDialog>(GetModuleHandleW(L"shell32.dll"), "SHOpenWithDialog");
+    if (!dialog) {
+        return false;
+    }
+    const std::wstring file = Widen(path);
+    OPENASINFO info{};
+    info.pcszFile = file.c_str();
+    info.oaifInFlags = OAIF_EXEC;
+    const HRESULT result = dialog(GetActiveWindow(), &info);
+    return SUCCEEDED(result) || result == HRESULT_FROM_WIN32(ERROR_CANCELLED);
 }
 
 }  // namespace startart::win32

@@ -21,9 +21,11 @@ std::optional<StartFailure> StartThroughShell(const std::string& program,
                                               const std::string& parameters,
                                               ShowState show);
 std::optional<StartFailure> OpenWithAssociatedProgram(const std::string& path, ShowState show);
+// The system's "Open with" dialog, which opens the document with the program
+// the user picks; false where Windows has none (XP) or it failed.
+bool OfferOpenWith(const std::string& path);
 
-// The full path of a system program: write and notepad in the system folder,
-// explorer in the Windows folder.
+// The full path of a system program in the system folder.
 std::wstring SystemProgramPath(SystemProgram program);
 
 // A system error in German words: our own for the errors a menu on a medium

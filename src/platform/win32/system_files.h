@@ -1,4 +1,4 @@
-// Windows' own folders and the functions of its DLLs that not every Windows
+// Windows' own folder and the functions of its DLLs that not every Windows
 // version has: the program reaches the system's files by full path, never by
 // a search that could find a namesake beside the menu.
 // Needs: kernel32.
@@ -10,9 +10,8 @@
 
 namespace startart::win32 {
 
-// The full path of a file in the system folder, or in the Windows folder.
+// The full path of a file in the system folder.
 std::wstring InSystemFolder(const wchar_t* name);
-std::wstring InWindowsFolder(const wchar_t* name);
 
 // A function of a loaded DLL by its name, or null where this Windows lacks it.
 template <class Function>

@@ -185,6 +185,10 @@ std::optional<StartFailure> Win32Platform::OpenDocument(const std::string& path,
     return OpenWithAssociatedProgram(path, show);
 }
 
+bool Win32Platform::OfferOpenWith(const std::string& path) {
+    return win32::OfferOpenWith(path);
+}
+
 void Win32Platform::Quit(ExitStatus status) {
     if (!std::exchange(quitting_, true)) {
         PostQuitMessage(static_cast<int>(status));

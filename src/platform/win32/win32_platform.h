@@ -50,6 +50,7 @@ class Win32Platform : public Platform {
                                                   const std::string& parameters,
                                                   ShowState show) override;
     std::optional<StartFailure> OpenDocument(const std::string& path, ShowState show) override;
+    bool OfferOpenWith(const std::string& path) override;
     RegistryAccess& Registry() override { return registry_; }
     void Quit(ExitStatus status) override;
 
