@@ -8,6 +8,7 @@
 #include "config/read_settings_file.h"
 #include "config/record_codec.h"
 #include "launch/launch_target.h"
+#include "menu/button_cell.h"
 #include "menu/window_size.h"
 #include "pack/autorun_inf.h"
 #include "pack/disc_names.h"
@@ -173,8 +174,8 @@ class MediumCheck {
         }
     }
 
-    // Designs 1 to 5 take the columns of rows 0 (normal) and 1 (highlighted);
-    // designs from 6 on those of rows 2 and 3.
+    // The picture must reach to the right of the design's column and below
+    // its highlighted cell.
     void CheckButtonPicture(const MenuSettings& menu) {
         const auto header = CheckPicture("bild", menu.bild);
         bool usable = true;
@@ -189,11 +190,9 @@ class MediumCheck {
         if (!header || !usable) {
             return;
         }
-        const bool upperDesigns = menu.style >= 6;
-        const std::int64_t column = upperDesigns ? menu.style - 6 : menu.style - 1;
-        const std::int64_t rows = upperDesigns ? 4 : 2;
-        const std::int64_t neededWidth = (column + 1) * menu.breite;
-        const std::int64_t neededHeight = rows * menu.hoehe;
+        const DesignCells cells = CellsOfDesign(menu.style);
+        const std::int64_t neededWidth = std::int64_t{cells.column + 1} * menu.breite;
+        const std::int64_t neededHeight = std::int64_t{cells.highlightedRow + 1} * menu.hoehe;
         if (header->width < neededWidth || header->height < neededHeight) {
             Report("Feld 'bild': '" + menu.bild + "' ist " + Size(header->width, header->height) +
                    " Pixel groß; Design " + std::to_string(menu.style) + " mit Zellen von " +
