@@ -21,8 +21,6 @@
 namespace startart::pack {
 namespace {
 
-constexpr Int16 kMaximumButtons = 15;
-
 std::string Size(std::uint64_t width, std::uint64_t height) {
     return std::to_string(width) + "×" + std::to_string(height);
 }
@@ -93,10 +91,11 @@ class MediumCheck {
         CheckPicture("icon", menu.icon);
         CheckTitlePicture(menu, window);
         CheckButtonPicture(menu);
-        if (menu.anzahl < 0 || menu.anzahl > kMaximumButtons) {
-            Report("Feld 'anzahl' ist " + std::to_string(menu.anzahl) + "; erlaubt sind 0 bis 15");
+        if (menu.anzahl < 0 || menu.anzahl > kStoredButtons) {
+            Report("Feld 'anzahl' ist " + std::to_string(menu.anzahl) + "; erlaubt sind 0 bis " +
+                   std::to_string(kStoredButtons));
         }
-        const int buttons = std::clamp<int>(menu.anzahl, 0, kMaximumButtons);
+        const int buttons = std::clamp<int>(menu.anzahl, 0, kStoredButtons);
         for (int i = 0; i < buttons; ++i) {
             CheckTarget(i, settings.buttons[static_cast<std::size_t>(i)]);
         }
