@@ -3,6 +3,7 @@
 // and must not redraw the column each time.
 #include "app/application.h"
 #include "basic/program_end.h"
+#include "launch/launch_target.h"
 #include "menu/button_cell.h"
 #include "menu/form1.h"
 
@@ -65,7 +66,7 @@ void Form1::Timer1Timer() {
 void Form1::Picture1Click(int index) {
     const bool visible = Picture1(index).Visible();
     const std::string target = Entry(index).anw;
-    if (target != "Ende" && visible) {
+    if (target != kEndTarget && visible) {
         app_.Launch(target);
     } else {
         EndProgram();

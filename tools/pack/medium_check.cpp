@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <optional>
+#include <vector>
 
 #include "basic/runtime_error.h"
 #include "config/read_settings_file.h"
@@ -41,6 +43,29 @@ std::string WithoutIconIndex(const std::string& icon) {
     const std::string index = icon.substr(comma + 1);
     const bool isIndex = !index.empty() && index.find_first_not_of("-0123456789 ") == std::string::npos;
     return isIndex ? icon.substr(0, comma) : icon;
+}
+
+// "a, b und c", with the German word for the last joint.
+std::string Enumeration(const std::vector<std::string>& items, const std::string& lastJoint) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) {
+            text += i + 1 == items.size() ? " " + lastJoint + " " : ", ";
+        }
+        text += items[i];
+    }
+    return text;
+}
+
+// What the menu opens, for a target it does not know.
+std::string KnownTargets() {
+    std::vector<std::string> extensions;
+    for (const auto& [extension, kind] : kTargetExtensions) {
+        extensions.push_back("." + std::string(extension));
+    }
+    const std::vector<std::string> webMarkers(std::begin(kWebMarkers), std::end(kWebMarkers));
+    return "es öffnet Dateien auf " + Enumeration(extensions, "und") + " (klein geschrieben), Adressen mit " +
+           Enumeration(webMarkers, "oder") + " und '" + kEndTarget + "'";
 }
 
 class MediumCheck {
@@ -200,9 +225,9 @@ class MediumCheck {
     }
 
     // A button without a label is hidden and cannot be clicked, so its target
-    // does not matter. "Ende" closes the menu.
+    // does not matter. The end target closes the menu.
     void CheckTarget(int index, const ButtonEntry& entry) {
-        if (entry.button.empty() || entry.anw == "Ende") {
+        if (entry.button.empty() || entry.anw == kEndTarget) {
             return;
         }
         const std::string where = "Knopf " + std::to_string(index) + " ('" + entry.button + "')";
@@ -220,8 +245,7 @@ class MediumCheck {
             case TargetKind::kNotRecognised:
                 Report(where +
                        (entry.anw.empty() ? " hat kein Ziel" : ": Ziel '" + entry.anw + "' kennt das Menü nicht") +
-                       "; es öffnet Dateien auf .exe, .rtf, .ini und .pdf (klein geschrieben), Adressen mit http:// "
-                       "oder https:// und 'Ende'");
+                       "; " + KnownTargets());
                 return;
         }
     }
