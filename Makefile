@@ -1,4 +1,5 @@
-# The two commands of the README. Both install what they need first.
+# The three commands of the README (make demo, make test, make release) and
+# the benchmarks and fuzzing it describes. Each installs what it needs first.
 .PHONY: all test demo bench fuzz release packages build clean
 
 all: build

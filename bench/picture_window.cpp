@@ -21,6 +21,8 @@ namespace {
 
 using startart::win32::ComApartment;
 using startart::win32::ComPtr;
+using startart::win32::PaintDc;
+using startart::win32::Selection;
 using startart::win32::UniqueBitmap;
 using startart::win32::UniqueDc;
 using startart::win32::UniqueIcon;
@@ -78,26 +80,23 @@ struct Pictures {
 };
 
 void Paint(HWND window, const Pictures& pictures) {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(window, &paint);
+    const PaintDc paint(window);
+    const HDC dc = paint.get();
     RECT client;
     GetClientRect(window, &client);
     const int column = client.right - pictures.buttons.width / 5;
     const UniqueDc memory(CreateCompatibleDC(dc));
     if (pictures.title.bitmap) {
-        const HGDIOBJ previous = SelectObject(memory.get(), pictures.title.bitmap.get());
+        const Selection selected(memory.get(), pictures.title.bitmap.get());
         SetStretchBltMode(dc, HALFTONE);
         SetBrushOrgEx(dc, 0, 0, nullptr);
         StretchBlt(dc, 0, 0, column, client.bottom, memory.get(), 0, 0, pictures.title.width, pictures.title.height,
                    SRCCOPY);
-        SelectObject(memory.get(), previous);
     }
     if (pictures.buttons.bitmap) {
-        const HGDIOBJ previous = SelectObject(memory.get(), pictures.buttons.bitmap.get());
+        const Selection selected(memory.get(), pictures.buttons.bitmap.get());
         BitBlt(dc, column, 0, client.right - column, client.bottom, memory.get(), 0, 0, SRCCOPY);
-        SelectObject(memory.get(), previous);
     }
-    EndPaint(window, &paint);
 }
 
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -137,7 +137,7 @@ std::string RecordName(int record) {
         case 3:
             return "ReaderSetup";
         default:
-            return "ButtonEntry " + std::to_string(record - 4);
+            return "ButtonEntry " + std::to_string(record - kFirstButtonRecord);
     }
 }
 

@@ -14,7 +14,6 @@
 namespace startart {
 
 inline constexpr std::size_t kRecordLength = 128;
-inline constexpr int kRecordCount = 18;
 inline constexpr std::size_t kSettingsFileLength = kRecordLength * kRecordCount;
 
 // A record that cannot be decoded or encoded: its fields reach past the

@@ -71,10 +71,15 @@ struct ButtonEntry {
 // empty, because a count of 16 reaches it before it reaches the missing
 // sixteenth button.
 inline constexpr int kStoredButtons = 15;
-inline constexpr int kButtonSlots = 16;
+inline constexpr int kButtonSlots = kStoredButtons + 1;
 using ButtonSlots = std::array<ButtonEntry, kButtonSlots>;
 
-// The whole file, records 1 to 18, as the authoring tool and the reader see it.
+// The file holds the menu, information and reader records, then one record
+// per stored button; records are numbered from 1.
+inline constexpr int kFirstButtonRecord = 4;
+inline constexpr int kRecordCount = kFirstButtonRecord - 1 + kStoredButtons;
+
+// The whole file, every record, as the authoring tool and the reader see it.
 struct SettingsFile {
     MenuSettings menu;
     InfoSettings info;
@@ -133,7 +138,7 @@ void ForEachField(Record& s, Visitor&& visit) {
     visit("anw", s.anw);
 }
 
-// Visits the 18 records in file order with their 1-based record numbers.
+// Visits every record in file order with its record number.
 template <class File, class Visitor>
 requires std::same_as<std::remove_const_t<File>, SettingsFile>
 void ForEachRecord(File& file, Visitor&& visit) {
@@ -141,7 +146,7 @@ void ForEachRecord(File& file, Visitor&& visit) {
     visit(2, file.info);
     visit(3, file.reader);
     for (int i = 0; i < kStoredButtons; ++i) {
-        visit(4 + i, file.buttons[static_cast<std::size_t>(i)]);
+        visit(kFirstButtonRecord + i, file.buttons[static_cast<std::size_t>(i)]);
     }
 }
 

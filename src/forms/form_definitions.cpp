@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "config/settings.h"
+
 namespace startart {
 namespace {
 
@@ -55,7 +57,7 @@ struct MenuButtonDefinition {
 
 // Left, Top, Width, Height of frame Picture2(i) and face Picture1(i). The
 // layout replaces these for every configured button; the others keep them.
-constexpr std::array<MenuButtonDefinition, 15> kMenuButtons = {{
+constexpr std::array<MenuButtonDefinition, kStoredButtons> kMenuButtons = {{
     {{0, 8400, 1335, 855}, {0, 0, 2155, 495}},
     {{0, 10200, 2295, 735}, {0, 0, 2155, 495}},
     {{0, 10200, 2295, 615}, {0, 120, 2155, 495}},
@@ -91,7 +93,7 @@ FormDefinition MakeForm1() {
     timer.interval = 5;
     form.controls.push_back(timer);
 
-    for (int i = 14; i >= 0; --i) {
+    for (int i = kStoredButtons - 1; i >= 0; --i) {
         const MenuButtonDefinition& button = kMenuButtons[static_cast<std::size_t>(i)];
         form.controls.push_back(ButtonPart("Picture2", i, "", button.frame, 2 * i));
         form.controls.push_back(ButtonPart("Picture1", i, "Picture2", button.face, 2 * i + 1));

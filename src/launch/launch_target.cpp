@@ -9,8 +9,6 @@
 namespace startart {
 namespace {
 
-constexpr const char* kWebMarkers[] = {"http://", "https://"};
-
 std::string MissingReaderMessage() {
     return "Adobe® Acrobat® Reader ist nicht richtig installiert!\r\n"
            "Adobe® Acrobat® Reader muss installiert sein, um fortzufahren!";
@@ -54,17 +52,10 @@ std::string TargetExtension(const std::string& target) {
 
 TargetKind ClassifyTarget(const std::string& target) {
     const std::string extension = TargetExtension(target);
-    if (extension == "exe") {
-        return TargetKind::kProgram;
-    }
-    if (extension == "rtf") {
-        return TargetKind::kRichText;
-    }
-    if (extension == "ini") {
-        return TargetKind::kIniFile;
-    }
-    if (extension == "pdf") {
-        return TargetKind::kPdfDocument;
+    for (const auto& [known, kind] : kTargetExtensions) {
+        if (extension == known) {
+            return kind;
+        }
     }
     for (const char* marker : kWebMarkers) {
         if (target.starts_with(marker)) {

@@ -18,8 +18,26 @@ std::string TargetExtension(const std::string& target);
 
 enum class TargetKind { kProgram, kRichText, kIniFile, kPdfDocument, kWebAddress, kNotRecognised };
 
-// By the extension, exactly as written ("exe", "rtf", "ini", "pdf"), and only
-// then by the start of a web address ("http://" or "https://").
+struct TargetExtensionKind {
+    const char* extension;
+    TargetKind kind;
+};
+
+// The files the menu opens, by their extension exactly as written.
+inline constexpr TargetExtensionKind kTargetExtensions[] = {
+    {"exe", TargetKind::kProgram},
+    {"rtf", TargetKind::kRichText},
+    {"ini", TargetKind::kIniFile},
+    {"pdf", TargetKind::kPdfDocument},
+};
+
+// How a web address starts, exactly as written.
+inline constexpr const char* kWebMarkers[] = {"http://", "https://"};
+
+// The target of a button that closes the menu instead of opening anything.
+inline constexpr const char* kEndTarget = "Ende";
+
+// By the extension, and only then by the start of a web address.
 TargetKind ClassifyTarget(const std::string& target);
 
 void LaunchTarget(Application& app, const std::string& target);

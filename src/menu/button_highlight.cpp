@@ -3,6 +3,8 @@
 // and must not redraw the column each time.
 #include "app/application.h"
 #include "basic/program_end.h"
+#include "launch/launch_target.h"
+#include "menu/button_cell.h"
 #include "menu/form1.h"
 
 namespace startart {
@@ -12,15 +14,18 @@ void Form1::RedrawButtons(Int16 highlight) {
         return;
     }
     const Single tY = GetScreen().TwipsPerPixelY();
+    const DesignCells cells = CellsOfDesign(settings.style);
     const Int16 last = Sub16(settings.anzahl, 1);
     for (int i = 0; i <= last; ++i) {
         PictureBox& face = Picture1(i);
         PictureBox& frame = Picture2(i);
-        face.SetTop(settings.style <= 5 ? 0 : static_cast<Single>(Mul16(-2, settings.hoehe)) * tY);
+        face.SetTop(NormalFaceTop());
         const bool highlighted = i == highlight;
         if (highlighted) {
-            // The highlighted cell lies one cell below the normal one.
-            face.SetTop(face.Top() - static_cast<Single>(settings.hoehe) * tY);
+            // Moved on from the normal cell in twips rather than 16-bit
+            // pixels: a tall cell must not overflow here.
+            const int rowsFurther = cells.highlightedRow - cells.normalRow;
+            face.SetTop(face.Top() - static_cast<Single>(rowsFurther * settings.hoehe) * tY);
         }
         face.Cls();
         // A point of the frame in the face's own coordinates: the label starts
@@ -61,7 +66,7 @@ void Form1::Timer1Timer() {
 void Form1::Picture1Click(int index) {
     const bool visible = Picture1(index).Visible();
     const std::string target = Entry(index).anw;
-    if (target != "Ende" && visible) {
+    if (target != kEndTarget && visible) {
         app_.Launch(target);
     } else {
         EndProgram();

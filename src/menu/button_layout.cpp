@@ -1,6 +1,7 @@
 // The button column: button 0 from the settings, every further button from
 // its predecessor, all faces sharing the one button picture.
 #include "app/application.h"
+#include "menu/button_cell.h"
 #include "menu/form1.h"
 #include "toolkit/platform.h"
 
@@ -33,13 +34,9 @@ void Form1::LayoutButtons() {
     // which is where the labels are printed.
     platform.SetTextCharacterExtra(face0.hDC(), settings.laufweite);
     // The face shows the normal cell of the design through its frame.
-    if (settings.style >= 6) {
-        face0.SetTop(static_cast<Single>(Mul16(-2, settings.hoehe)) * tY);
-        face0.SetLeft(static_cast<Single>(Neg16(Mul16(Sub16(settings.style, 6), settings.breite))) * tX);
-    } else {
-        face0.SetTop(0);
-        face0.SetLeft(static_cast<Single>(Neg16(Mul16(Sub16(settings.style, 1), settings.breite))) * tX);
-    }
+    face0.SetTop(NormalFaceTop());
+    const Int16 column = ToInt16(CellsOfDesign(settings.style).column);
+    face0.SetLeft(static_cast<Single>(Neg16(Mul16(column, settings.breite))) * tX);
 
     const Int16 last = Sub16(settings.anzahl, 1);
     for (int i = 1; i <= last; ++i) {
@@ -66,6 +63,11 @@ void Form1::LayoutButtons() {
         face.SetForeColor(previousFace.ForeColor());
         platform.SetTextCharacterExtra(face.hDC(), settings.laufweite);
     }
+}
+
+Single Form1::NormalFaceTop() const {
+    const Int16 row = ToInt16(CellsOfDesign(settings.style).normalRow);
+    return static_cast<Single>(Mul16(Neg16(row), settings.hoehe)) * GetScreen().TwipsPerPixelY();
 }
 
 }  // namespace startart

@@ -63,6 +63,8 @@ class Form1 : public Form {
     void MoveHighlight(int step);
     // A laid-out button whose frame is visible and whose face takes input.
     bool KeyboardReaches(int index) const;
+    // Where every face stands while it shows its design's normal cell.
+    Single NormalFaceTop() const;
     // How many buttons the repaint draws: 0 to anzahl - 1, as far as they exist.
     int LaidOutButtons() const;
 

@@ -5,7 +5,7 @@
 namespace startart {
 
 void SetMenuButtonsEnabled(Form1& form1, bool enabled) {
-    for (int i = 0; i <= 14; ++i) {
+    for (int i = 0; i < kStoredButtons; ++i) {
         form1.Picture1(i).SetEnabled(enabled);
     }
 }

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <optional>
+#include <vector>
 
 #include "basic/runtime_error.h"
 #include "config/read_settings_file.h"
 #include "config/record_codec.h"
 #include "launch/launch_target.h"
+#include "menu/button_cell.h"
 #include "menu/window_size.h"
 #include "pack/autorun_inf.h"
 #include "pack/disc_names.h"
@@ -22,7 +25,6 @@
 namespace startart::pack {
 namespace {
 
-constexpr Int16 kMaximumButtons = 15;
 // Windows shows no more of autorun.inf's label as the drive's name.
 constexpr std::size_t kShownLabelCharacters = 32;
 
@@ -52,6 +54,29 @@ std::string WithoutIconIndex(const std::string& icon) {
     const std::string index = icon.substr(comma + 1);
     const bool isIndex = !index.empty() && index.find_first_not_of("-0123456789 ") == std::string::npos;
     return isIndex ? icon.substr(0, comma) : icon;
+}
+
+// "a, b und c", with the German word for the last joint.
+std::string Enumeration(const std::vector<std::string>& items, const std::string& lastJoint) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) {
+            text += i + 1 == items.size() ? " " + lastJoint + " " : ", ";
+        }
+        text += items[i];
+    }
+    return text;
+}
+
+// What the menu opens, for a target it does not know.
+std::string KnownTargets() {
+    std::vector<std::string> extensions;
+    for (const auto& [extension, kind] : kTargetExtensions) {
+        extensions.push_back("." + std::string(extension));
+    }
+    const std::vector<std::string> webMarkers(std::begin(kWebMarkers), std::end(kWebMarkers));
+    return "es öffnet Dateien auf " + Enumeration(extensions, "und") + " (klein geschrieben), Adressen mit " +
+           Enumeration(webMarkers, "oder") + " und '" + kEndTarget + "'";
 }
 
 class MediumCheck {
@@ -115,10 +140,11 @@ class MediumCheck {
         CheckPicture("icon", menu.icon);
         CheckTitlePicture(menu, window);
         CheckButtonPicture(menu);
-        if (menu.anzahl < 0 || menu.anzahl > kMaximumButtons) {
-            Report("Feld 'anzahl' ist " + std::to_string(menu.anzahl) + "; erlaubt sind 0 bis 15");
+        if (menu.anzahl < 0 || menu.anzahl > kStoredButtons) {
+            Report("Feld 'anzahl' ist " + std::to_string(menu.anzahl) + "; erlaubt sind 0 bis " +
+                   std::to_string(kStoredButtons));
         }
-        const int buttons = std::clamp<int>(menu.anzahl, 0, kMaximumButtons);
+        const int buttons = std::clamp<int>(menu.anzahl, 0, kStoredButtons);
         for (int i = 0; i < buttons; ++i) {
             CheckTarget(i, settings.buttons[static_cast<std::size_t>(i)]);
         }
@@ -202,8 +228,8 @@ class MediumCheck {
         }
     }
 
-    // Designs 1 to 5 take the columns of rows 0 (normal) and 1 (highlighted);
-    // designs from 6 on those of rows 2 and 3.
+    // The picture must reach to the right of the design's column and below
+    // its highlighted cell.
     void CheckButtonPicture(const MenuSettings& menu) {
         const auto header = CheckPicture("bild", menu.bild);
         bool usable = true;
@@ -218,11 +244,9 @@ class MediumCheck {
         if (!header || !usable) {
             return;
         }
-        const bool upperDesigns = menu.style >= 6;
-        const std::int64_t column = upperDesigns ? menu.style - 6 : menu.style - 1;
-        const std::int64_t rows = upperDesigns ? 4 : 2;
-        const std::int64_t neededWidth = (column + 1) * menu.breite;
-        const std::int64_t neededHeight = rows * menu.hoehe;
+        const DesignCells cells = CellsOfDesign(menu.style);
+        const std::int64_t neededWidth = std::int64_t{cells.column + 1} * menu.breite;
+        const std::int64_t neededHeight = std::int64_t{cells.highlightedRow + 1} * menu.hoehe;
         if (header->width < neededWidth || header->height < neededHeight) {
             Report("Feld 'bild': '" + menu.bild + "' ist " + Size(header->width, header->height) +
                    " Pixel groß; Design " + std::to_string(menu.style) + " mit Zellen von " +
@@ -231,9 +255,9 @@ class MediumCheck {
     }
 
     // A button without a label is hidden and cannot be clicked, so its target
-    // does not matter. "Ende" closes the menu.
+    // does not matter. The end target closes the menu.
     void CheckTarget(int index, const ButtonEntry& entry) {
-        if (entry.button.empty() || entry.anw == "Ende") {
+        if (entry.button.empty() || entry.anw == kEndTarget) {
             return;
         }
         const std::string where = "Knopf " + std::to_string(index) + " ('" + entry.button + "')";
@@ -257,8 +281,7 @@ class MediumCheck {
             case TargetKind::kNotRecognised:
                 Report(where +
                        (entry.anw.empty() ? " hat kein Ziel" : ": Ziel '" + entry.anw + "' kennt das Menü nicht") +
-                       "; es öffnet Dateien auf .exe, .rtf, .ini und .pdf (klein geschrieben), Adressen mit http:// "
-                       "oder https:// und 'Ende'");
+                       "; " + KnownTargets());
                 return;
         }
     }

@@ -39,6 +39,15 @@ int RecordNumberOf(std::string_view name) {
     return 0;
 }
 
+// "[MenuSettings], ..., [ButtonEntry 0] bis [ButtonEntry 14]"
+std::string KnownSections() {
+    std::string sections;
+    for (int record = 1; record < kFirstButtonRecord; ++record) {
+        sections += "[" + RecordName(record) + "], ";
+    }
+    return sections + "[" + RecordName(kFirstButtonRecord) + "] bis [" + RecordName(kRecordCount) + "]";
+}
+
 class Parser {
   public:
     explicit Parser(const std::string& fileName) : fileName_(fileName) {}
@@ -111,9 +120,7 @@ class Parser {
         const std::string name(TrimBlanks(content.substr(1, content.size() - 2)));
         record_ = RecordNumberOf(name);
         if (record_ == 0) {
-            Fail(line, "unbekannter Abschnitt [" + name +
-                           "] (erlaubt: [MenuSettings], [InfoSettings], [ReaderSetup], [ButtonEntry 0] bis "
-                           "[ButtonEntry 14])");
+            Fail(line, "unbekannter Abschnitt [" + name + "] (erlaubt: " + KnownSections() + ")");
         }
         int& sectionLine = sectionLines_[static_cast<std::size_t>(record_)];
         if (sectionLine != 0) {

@@ -178,7 +178,7 @@ void FormWindow::PaintStaleArea() {
     // Rectangle by rectangle: two buttons far apart repaint the two, not
     // everything between them.
     for (const RECT& area : areas) {
-        const int saved = SaveDC(canvas);
+        const SavedDc saved(canvas);
         IntersectClipRect(canvas, area.left, area.top, area.right, area.bottom);
         FillRect(canvas, &area, background.get());
         for (const Control* control : order) {
@@ -189,18 +189,14 @@ void FormWindow::PaintStaleArea() {
                 painted->Paint(canvas, overlap);
             }
         }
-        RestoreDC(canvas, saved);
     }
 }
 
 void FormWindow::OnPaint() {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(Handle(), &paint);
+    const PaintDc paint(Handle());
     PaintStaleArea();
     // The system clips the copy to what is invalid.
-    const RECT& area = paint.rcPaint;
-    backBuffer_.CopyTo(dc, area);
-    EndPaint(Handle(), &paint);
+    backBuffer_.CopyTo(paint.get(), paint.Area());
 }
 
 Control& FormWindow::TargetAt(LPARAM lParam) const {

@@ -1,6 +1,7 @@
 // RAII owners for the Win32 handles the platform holds: windows, device
 // contexts, GDI objects, icons, registry keys, kernel handles, COM interfaces
-// and COM itself. Each owner is move-only: a handle has exactly one owner,
+// and COM itself, and for the scoped changes to a device context: selected
+// objects, saved states and painting. Each owner is move-only: a handle has exactly one owner,
 // which releases it when it goes.
 // Needs: <windows.h>, <objbase.h>.
 #pragma once
@@ -92,18 +93,64 @@ class WindowDc {
     HDC dc_;
 };
 
-// An object selected into a device context for a while; the one it replaced
-// comes back when this goes.
-class Selection {
+// A change to a device context, undone when this goes by handing Undo the
+// state from before the change. Changes are undone in the reverse order of
+// making them, so they move by construction only: assigning one would undo
+// a change while a later one still stands on top of it.
+template <class State, auto Undo>
+class DcChange {
   public:
-    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~Selection() { SelectObject(dc_, previous_); }
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
+    DcChange(HDC dc, State before) : dc_(dc), before_(before) {}
+    ~DcChange() {
+        if (dc_) {
+            Undo(dc_, before_);
+        }
+    }
+    DcChange(DcChange&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)), before_(other.before_) {}
+    DcChange(const DcChange&) = delete;
+    DcChange& operator=(const DcChange&) = delete;
 
   private:
     HDC dc_;
-    HGDIOBJ previous_;
+    State before_;
+};
+
+// An object selected into a device context for a while; the one it replaced
+// comes back when this goes.
+class Selection : public DcChange<HGDIOBJ, SelectObject> {
+  public:
+    Selection(HDC dc, HGDIOBJ object) : DcChange(dc, SelectObject(dc, object)) {}
+};
+
+// The state of a device context (clipping, selections, modes), saved and
+// brought back when this goes.
+class SavedDc : public DcChange<int, RestoreDC> {
+  public:
+    explicit SavedDc(HDC dc) : DcChange(dc, SaveDC(dc)) {}
+};
+
+// The painting of a window's invalid area, from BeginPaint to EndPaint.
+class PaintDc {
+  public:
+    explicit PaintDc(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~PaintDc() {
+        if (window_) {
+            EndPaint(window_, &paint_);
+        }
+    }
+    PaintDc(PaintDc&& other) noexcept
+        : window_(std::exchange(other.window_, nullptr)), paint_(other.paint_), dc_(other.dc_) {}
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+
+    HDC get() const { return dc_; }
+    // The area to paint; drawing outside it is clipped away.
+    const RECT& Area() const { return paint_.rcPaint; }
+
+  private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
 };
 
 template <class T>

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 #include "gdi.h"
 
@@ -15,10 +16,11 @@ Surface::Surface() : dc_(CreateCompatibleDC(nullptr)) {
     }
 }
 
-Surface::~Surface() {
-    if (originalBitmap_) {
-        SelectObject(dc_.get(), originalBitmap_);
-    }
+void Surface::Select(std::optional<Selection>& selection, HGDIOBJ object) {
+    // The context's own object goes back in first, so that the new selection
+    // remembers that one and the object selected until now is free to go.
+    selection.reset();
+    selection.emplace(dc_.get(), object);
 }
 
 void Surface::Resize(PixelSize size) {
@@ -29,13 +31,15 @@ void Surface::Resize(PixelSize size) {
     if (!bitmap) {
         throw std::bad_alloc();
     }
-    const HGDIOBJ previous = SelectObject(dc_.get(), bitmap.get());
-    if (!originalBitmap_) {
-        originalBitmap_ = previous;
-    }
+    Select(selectedBitmap_, bitmap.get());
     bitmap_ = std::move(bitmap);
     bits_ = static_cast<std::uint32_t*>(bits);
     size_ = size;
+}
+
+void Surface::SetFont(UniqueFont font) {
+    Select(selectedFont_, font.get());
+    font_ = std::move(font);
 }
 
 std::span<std::uint32_t> Surface::Pixels() {

@@ -41,10 +41,9 @@ void ImagePeer::Paint(HDC dc, const RECT&) {
         cachedFor_ = key;
     }
     const RECT clip = ToRect(bounds);
-    const int saved = SaveDC(dc);
+    const SavedDc saved(dc);
     IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
     DrawPixels(dc, cached_, PixelPoint{bounds.left, bounds.top});
-    RestoreDC(dc, saved);
 }
 
 void LabelPeer::Paint(HDC dc, const RECT&) {

@@ -96,9 +96,7 @@ Surface& WindowlessPictureBox::Canvas() {
         RebuildBackdrop();
     }
     if (std::exchange(fontStale_, false)) {
-        UniqueFont font = CreateControlFont(box_.GetFont());
-        SelectObject(surface_->Dc(), font.get());
-        font_ = std::move(font);
+        surface_->SetFont(CreateControlFont(box_.GetFont()));
     }
     return *surface_;
 }

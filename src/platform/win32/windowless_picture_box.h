@@ -66,7 +66,6 @@ class WindowlessPictureBox : public PictureBoxPeer, public FormPainted, private 
 
     FormWindow& form_;
     PictureBox& box_;
-    UniqueFont font_;
     std::optional<Surface> surface_;
     // What Cls brings back: the surface without any text.
     std::shared_ptr<const PixelImage> backdrop_;
