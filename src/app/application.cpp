@@ -1,7 +1,5 @@
 #include "app/application.h"
 
-#include "launch/launch_target.h"
-#include "menu/form1.h"
 #include "menu/module1.h"
 #include "windows/form2.h"
 #include "windows/form3.h"
@@ -42,6 +40,10 @@ void Application::SetMenuButtonsEnabled(bool enabled) {
 
 void Application::Launch(const std::string& target) {
     LaunchTarget(*this, target);
+}
+
+void Application::ShowReaderNotice() {
+    form3_->Show();
 }
 
 }  // namespace startart

@@ -1,23 +1,24 @@
 // The program as a whole: its three windows and the settings that all of them
 // read. The main window is the start object; Start loads and shows it.
-// The windows and the launcher meet only here: each asks the application for
-// what another provides, so none of them knows another's class.
+// The windows and the launcher meet only here: each declares what it needs
+// of the others as an interface of its own folder, which the application
+// implements, so that no folder reaches up to this one.
 #pragma once
 
 #include <memory>
 #include <string>
 
 #include "config/settings.h"
+#include "launch/launch_target.h"
+#include "menu/form1.h"
+#include "windows/secondary_window.h"
 
 namespace startart {
 
-class Platform;
-class Form;
-class Form1;
 class Form2;
 class Form3;
 
-class Application {
+class Application : public MenuHost, public SecondaryWindowHost, public LaunchContext {
   public:
     explicit Application(Platform& platform);
     ~Application();
@@ -29,18 +30,21 @@ class Application {
     // from here.
     void Start();
 
-    Platform& GetPlatform() const { return platform_; }
-    Form& MainWindow() const;
-    Form& InformationWindow() const;
-    Form& ReaderNotice() const;
+    Platform& GetPlatform() const override { return platform_; }
+    Form& MainWindow() const override;
+    Form& InformationWindow() const override;
+    Form& ReaderNotice() const override;
 
     // The program directory with its trailing backslash, once the main
     // window has read its settings.
-    const std::string& ProgramFolder() const;
-    // Locks or unlocks the menu buttons.
-    void SetMenuButtonsEnabled(bool enabled);
-    // Opens a button's target.
-    void Launch(const std::string& target);
+    const std::string& ProgramFolder() const override;
+    void SetMenuButtonsEnabled(bool enabled) override;
+    void Launch(const std::string& target) override;
+    void ShowReaderNotice() override;
+    InfoSettings& Info() override { return info; }
+    const InfoSettings& Info() const override { return info; }
+    ReaderSetup& Reader() override { return reader; }
+    const ReaderSetup& Reader() const override { return reader; }
 
     // Filled by the main window's start-up, read by the launcher and the
     // secondary windows.

@@ -1,6 +1,5 @@
 #include "launch/launch_target.h"
 
-#include "app/application.h"
 #include "launch/module2.h"
 #include "toolkit/form.h"
 #include "toolkit/platform.h"
@@ -25,12 +24,12 @@ std::string Quoted(const std::string& text) {
 // With the reader that the registry names, or, where none is, the notice
 // that offers the medium's installer or the message that the reader is
 // missing.
-void OpenPdfDocument(Application& app, const std::string& document) {
-    Platform& platform = app.GetPlatform();
+void OpenPdfDocument(LaunchContext& context, const std::string& document) {
+    Platform& platform = context.GetPlatform();
     RegistryAccess& registry = platform.Registry();
     if (!RegistryValueExists(registry, kClassesRoot, kReaderKey, "")) {
-        if (!app.reader.setup.empty()) {
-            app.ReaderNotice().Show();
+        if (!context.Reader().setup.empty()) {
+            context.ShowReaderNotice();
         } else {
             MsgBox(platform, MissingReaderMessage());
         }
@@ -65,9 +64,9 @@ TargetKind ClassifyTarget(const std::string& target) {
     return TargetKind::kNotRecognised;
 }
 
-void LaunchTarget(Application& app, const std::string& target) {
-    Platform& platform = app.GetPlatform();
-    const std::string document = app.ProgramFolder() + target;
+void LaunchTarget(LaunchContext& context, const std::string& target) {
+    Platform& platform = context.GetPlatform();
+    const std::string document = context.ProgramFolder() + target;
     switch (ClassifyTarget(target)) {
         case TargetKind::kProgram:
             StartOrReport(platform, target, ShowState::kNormal);
@@ -82,10 +81,10 @@ void LaunchTarget(Application& app, const std::string& target) {
             OpenDocumentOrReport(platform, "notepad " + Quoted(document), SystemProgram::kNotepad, document);
             return;
         case TargetKind::kPdfDocument:
-            OpenPdfDocument(app, document);
+            OpenPdfDocument(context, document);
             return;
         case TargetKind::kNotRecognised:
-            MsgBox(platform, NotRecognisedMessage(app.ProgramFolder(), target));
+            MsgBox(platform, NotRecognisedMessage(context.ProgramFolder(), target));
             return;
     }
 }

@@ -6,9 +6,25 @@
 
 #include <string>
 
+#include "config/settings.h"
+
 namespace startart {
 
-class Application;
+class Platform;
+
+// What opening a target asks of the rest of the program.
+class LaunchContext {
+  public:
+    virtual Platform& GetPlatform() const = 0;
+    // The program directory with its trailing backslash.
+    virtual const std::string& ProgramFolder() const = 0;
+    virtual const ReaderSetup& Reader() const = 0;
+    // Shows the notice that offers the reader's installer from the medium.
+    virtual void ShowReaderNotice() = 0;
+
+  protected:
+    ~LaunchContext() = default;
+};
 
 inline constexpr const char* kReaderKey = "Software\\Adobe\\Acrobat\\Exe";
 
@@ -40,6 +56,6 @@ inline constexpr const char* kEndTarget = "Ende";
 // By the extension, and only then by the start of a web address.
 TargetKind ClassifyTarget(const std::string& target);
 
-void LaunchTarget(Application& app, const std::string& target);
+void LaunchTarget(LaunchContext& context, const std::string& target);
 
 }  // namespace startart

@@ -1,7 +1,6 @@
 // Highlighting under the pointer and clicks on the buttons. A repaint happens
 // only when the highlighted index changes: pointer moves arrive at a high rate
 // and must not redraw the column each time.
-#include "app/application.h"
 #include "basic/program_end.h"
 #include "launch/launch_target.h"
 #include "menu/button_cell.h"
@@ -67,7 +66,7 @@ void Form1::Picture1Click(int index) {
     const bool visible = Picture1(index).Visible();
     const std::string target = Entry(index).anw;
     if (target != kEndTarget && visible) {
-        app_.Launch(target);
+        host_.Launch(target);
     } else {
         EndProgram();
     }

@@ -1,6 +1,5 @@
 // The button column: button 0 from the settings, every further button from
 // its predecessor, all faces sharing the one button picture.
-#include "app/application.h"
 #include "menu/button_cell.h"
 #include "menu/form1.h"
 #include "toolkit/platform.h"

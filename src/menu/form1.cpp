@@ -2,7 +2,6 @@
 // then the button column and its first paint.
 #include "menu/form1.h"
 
-#include "app/application.h"
 #include "basic/program_end.h"
 #include "basic/runtime_error.h"
 #include "config/read_settings_file.h"
@@ -19,13 +18,13 @@ OleColor RgbOf(const Colour& colour) {
 
 }  // namespace
 
-Form1::Form1(Application& app)
-    : Form(app.GetPlatform(), Form1Definition()),
+Form1::Form1(MenuHost& host)
+    : Form(host.GetPlatform(), Form1Definition()),
       Timer1(Find<Timer>("Timer1")),
       Picture1(FindArray<PictureBox>("Picture1")),
       Picture2(FindArray<PictureBox>("Picture2")),
       Image1(Find<Image>("Image1")),
-      app_(app) {
+      host_(host) {
     onMouseMove = [this] { BackgroundMouseMove(); };
     Image1.onMouseMove = [this] { BackgroundMouseMove(); };
     Image1.onClick = [this] { Image1Click(); };
@@ -47,7 +46,7 @@ void Form1::FormLoad() {
     Platform& platform = GetPlatform();
     const Screen& screen = GetScreen();
     noButton = 100;
-    ReadSettingsFile(platform, loadedSettings, app_.info, app_.reader, buttons);
+    ReadSettingsFile(platform, loadedSettings, host_.Info(), host_.Reader(), buttons);
     settings = loadedSettings;
 
     const Int16 windowHeight = MainWindowHeight(settings, screen.TwipsPerPixelY());
@@ -89,7 +88,7 @@ void Form1::FormUnload() {
 
 void Form1::FormGotFocus() {
     if (!Enabled()) {
-        app_.InformationWindow().SetFocus();
+        host_.InformationWindow().SetFocus();
     }
 }
 
@@ -99,7 +98,7 @@ void Form1::FormGotFocus() {
 // program, the other secondary window). Only the main window hands it on, so
 // the two secondary windows never take it from each other without end.
 void Form1::FormActivate() {
-    for (Form* window : {&app_.ReaderNotice(), &app_.InformationWindow()}) {
+    for (Form* window : {&host_.ReaderNotice(), &host_.InformationWindow()}) {
         if (window->Loaded()) {
             window->SetFocus();
             return;
@@ -108,7 +107,7 @@ void Form1::FormActivate() {
 }
 
 void Form1::Image1Click() {
-    app_.InformationWindow().Show();
+    host_.InformationWindow().Show();
 }
 
 }  // namespace startart

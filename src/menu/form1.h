@@ -10,11 +10,25 @@
 
 namespace startart {
 
-class Application;
+// What the main window asks of the rest of the program.
+class MenuHost {
+  public:
+    virtual Platform& GetPlatform() const = 0;
+    virtual Form& InformationWindow() const = 0;
+    virtual Form& ReaderNotice() const = 0;
+    // The settings that the start-up reads for the other windows.
+    virtual InfoSettings& Info() = 0;
+    virtual ReaderSetup& Reader() = 0;
+    // Opens a button's target.
+    virtual void Launch(const std::string& target) = 0;
+
+  protected:
+    ~MenuHost() = default;
+};
 
 class Form1 : public Form {
   public:
-    explicit Form1(Application& app);
+    explicit Form1(MenuHost& host);
 
     Timer& Timer1;
     ControlArray<PictureBox> Picture1;  // the faces
@@ -68,7 +82,7 @@ class Form1 : public Form {
     // How many buttons the repaint draws: 0 to anzahl - 1, as far as they exist.
     int LaidOutButtons() const;
 
-    Application& app_;
+    MenuHost& host_;
     // The button that the last repaint drew highlighted, or -1.
     int drawnHighlight_ = -1;
 };

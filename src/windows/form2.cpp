@@ -1,13 +1,12 @@
 #include "windows/form2.h"
 
-#include "app/application.h"
 #include "forms/form_definitions.h"
 #include "toolkit/start_or_report.h"
 
 namespace startart {
 
-Form2::Form2(Application& app)
-    : SecondaryWindow(app, Form2Definition()),
+Form2::Form2(SecondaryWindowHost& host)
+    : SecondaryWindow(host, Form2Definition()),
       Command2(Find<CommandButton>("Command2")),
       Command1(Find<CommandButton>("Command1")),
       Label1(Find<Label>("Label1")) {
@@ -26,10 +25,10 @@ void Form2::FormLoad() {
     Label1.SetTop(0);
     Label1.SetLeft(0);
     CentreOnMainWindow();
-    copyText_ = app_.info.copy_text;
-    firma_ = app_.info.firma;
-    strasse_ = app_.info.strasse;
-    stadt_ = app_.info.stadt;
+    copyText_ = host_.Info().copy_text;
+    firma_ = host_.Info().firma;
+    strasse_ = host_.Info().strasse;
+    stadt_ = host_.Info().stadt;
     Label1.SetCaption(lineBreak_ + copyText_ + lineBreak_ + lineBreak_ + firma_ + lineBreak_ + strasse_ + lineBreak_ +
                       stadt_);
     fontName_ = "System";
@@ -47,7 +46,7 @@ void Form2::Command1Click() {
 }
 
 void Form2::Command2Click() {
-    OpenWebAddressOrReport(GetPlatform(), app_.info.home_url);
+    OpenWebAddressOrReport(GetPlatform(), host_.Info().home_url);
 }
 
 }  // namespace startart

@@ -10,7 +10,7 @@ namespace startart {
 
 class Form2 : public SecondaryWindow {
   public:
-    explicit Form2(Application& app);
+    explicit Form2(SecondaryWindowHost& host);
 
     CommandButton& Command2;  // "Velmo-Homepage"
     CommandButton& Command1;  // "Verlassen"

@@ -1,6 +1,5 @@
 #include "windows/form3.h"
 
-#include "app/application.h"
 #include "forms/form_definitions.h"
 #include "toolkit/start_or_report.h"
 
@@ -14,8 +13,8 @@ std::string ReaderNoticeText(const std::string& version) {
            " " + "auf Ihren Rechner zu übertragen.";
 }
 
-Form3::Form3(Application& app)
-    : SecondaryWindow(app, Form3Definition()),
+Form3::Form3(SecondaryWindowHost& host)
+    : SecondaryWindow(host, Form3Definition()),
       Command2(Find<CommandButton>("Command2")),
       Command1(Find<CommandButton>("Command1")),
       Label2(Find<Label>("Label2")),
@@ -27,7 +26,7 @@ Form3::Form3(Application& app)
 void Form3::FormLoad() {
     LockMenu();
     CentreOnMainWindow();
-    const std::string notice = ReaderNoticeText(app_.reader.version);
+    const std::string notice = ReaderNoticeText(host_.Reader().version);
     SetCaption("Wichtiger Hinweis");
     Label1.SetWidth(Width() - 100);
     Label1.SetHeight(Height() - 350);
@@ -49,7 +48,7 @@ void Form3::FormUnload() {
 void Form3::Command1Click() {
     // The installer comes up minimized and activated, as stored, without the
     // program directory: the system's search for command lines finds it.
-    StartOrReport(GetPlatform(), app_.reader.setup, ShowState::kMinimized);
+    StartOrReport(GetPlatform(), host_.Reader().setup, ShowState::kMinimized);
 }
 
 void Form3::Command2Click() {

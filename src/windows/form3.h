@@ -13,7 +13,7 @@ std::string ReaderNoticeText(const std::string& version);
 
 class Form3 : public SecondaryWindow {
   public:
-    explicit Form3(Application& app);
+    explicit Form3(SecondaryWindowHost& host);
 
     CommandButton& Command2;  // "Abbrechen"
     CommandButton& Command1;  // "Installieren"

@@ -1,25 +1,23 @@
 #include "windows/secondary_window.h"
 
-#include "app/application.h"
-
 namespace startart {
 
-SecondaryWindow::SecondaryWindow(Application& app, const FormDefinition& definition)
-    : Form(app.GetPlatform(), definition), app_(app) {}
+SecondaryWindow::SecondaryWindow(SecondaryWindowHost& host, const FormDefinition& definition)
+    : Form(host.GetPlatform(), definition), host_(host) {}
 
 void SecondaryWindow::LockMenu() {
-    app_.SetMenuButtonsEnabled(false);
+    host_.SetMenuButtonsEnabled(false);
 }
 
 void SecondaryWindow::UnlockMenu() {
-    const Form& other = this == &app_.InformationWindow() ? app_.ReaderNotice() : app_.InformationWindow();
+    const Form& other = this == &host_.InformationWindow() ? host_.ReaderNotice() : host_.InformationWindow();
     if (!other.Loaded()) {
-        app_.SetMenuButtonsEnabled(true);
+        host_.SetMenuButtonsEnabled(true);
     }
 }
 
 void SecondaryWindow::CentreOnMainWindow() {
-    const Form& main = app_.MainWindow();
+    const Form& main = host_.MainWindow();
     SetLeft((main.Width() - Width()) / 2 + main.Left());
     SetTop((main.Height() - Height()) / 2 + main.Top());
 }

@@ -3,15 +3,30 @@
 // to the open one), and each is centred on the main window.
 #pragma once
 
+#include "config/settings.h"
 #include "toolkit/form.h"
 
 namespace startart {
 
-class Application;
+// What the secondary windows ask of the rest of the program.
+class SecondaryWindowHost {
+  public:
+    virtual Platform& GetPlatform() const = 0;
+    virtual Form& MainWindow() const = 0;
+    virtual Form& InformationWindow() const = 0;
+    virtual Form& ReaderNotice() const = 0;
+    // Locks or unlocks the menu buttons.
+    virtual void SetMenuButtonsEnabled(bool enabled) = 0;
+    virtual const InfoSettings& Info() const = 0;
+    virtual const ReaderSetup& Reader() const = 0;
+
+  protected:
+    ~SecondaryWindowHost() = default;
+};
 
 class SecondaryWindow : public Form {
   public:
-    SecondaryWindow(Application& app, const FormDefinition& definition);
+    SecondaryWindow(SecondaryWindowHost& host, const FormDefinition& definition);
 
   protected:
     // Locks the menu buttons.
@@ -22,7 +37,7 @@ class SecondaryWindow : public Form {
     // screen.
     void CentreOnMainWindow();
 
-    Application& app_;
+    SecondaryWindowHost& host_;
 };
 
 }  // namespace startart
