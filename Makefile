@@ -28,7 +28,7 @@ test: build
 	scripts/with-xvfb ctest --preset win64
 	ctest --preset win32
 	@if scripts/wine32-runs; then \
-	    scripts/wine-run --prepare && scripts/with-xvfb ctest --preset win32-tests; \
+	    scripts/with-xvfb ctest --preset win32-tests; \
 	else \
 	    echo "win32-tests NOT RUN: this machine runs no 32-bit code, so 32-bit Wine cannot start"; \
 	fi
