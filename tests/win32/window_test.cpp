@@ -11,6 +11,7 @@
 #include "basic/program_end.h"
 #include "deferred_sync.h"
 #include "running_menu.h"
+#include "win32_platform.h"
 #include "window.h"
 
 namespace startart::win32 {
@@ -21,6 +22,7 @@ constexpr UINT kFailInSync = WM_APP + 1;
 
 class FailingSync : public DeferredSync {
   public:
+    explicit FailingSync(SyncQueue& syncs) : DeferredSync(syncs) {}
     void Request() { RequestSync(); }
 
   private:
@@ -29,7 +31,7 @@ class FailingSync : public DeferredSync {
 
 class FailingWindow : public Window {
   public:
-    explicit FailingWindow(Platform& platform) : Window(platform) {
+    explicit FailingWindow(Win32Platform& platform) : Window(platform), sync_(platform.Syncs()) {
         static const ATOM windowClass = RegisterWindowClass(GetModuleHandleW(nullptr), L"StartartFailingWindow");
         Create(0, windowClass, L"", WS_POPUP, PixelRect{}, nullptr);
     }

@@ -15,16 +15,9 @@
 #include "toolkit/control.h"
 #include "toolkit/form.h"
 #include "toolkit/platform.h"
+#include "toolkit/print_log.h"
 
 namespace startart {
-
-struct PrintedText {
-    std::string text;
-    PixelPoint at;
-    Font font;
-    OleColor color = 0;
-    int characterExtra = 0;
-};
 
 class HeadlessPictureBoxPeer : public PictureBoxPeer {
   public:

@@ -1,32 +1,23 @@
-// The list of peers waiting for their Sync.
+// The queue of peers waiting for their Sync.
 #include "deferred_sync.h"
 
 #include <algorithm>
 #include <utility>
-#include <vector>
 
 namespace startart::win32 {
-namespace {
 
-std::vector<DeferredSync*>& Waiting() {
-    static std::vector<DeferredSync*> waiting;
-    return waiting;
-}
-
-}  // namespace
-
-DeferredSync::~DeferredSync() {
-    std::erase(Waiting(), this);
-}
-
-void DeferredSync::SyncWaiting() {
-    for (DeferredSync* waiting : std::exchange(Waiting(), {})) {
+void SyncQueue::SyncWaiting() {
+    for (DeferredSync* waiting : std::exchange(waiting_, {})) {
         waiting->Sync();
     }
 }
 
+DeferredSync::~DeferredSync() {
+    std::erase(queue_.waiting_, this);
+}
+
 void DeferredSync::RequestSync() {
-    std::vector<DeferredSync*>& waiting = Waiting();
+    std::vector<DeferredSync*>& waiting = queue_.waiting_;
     if (std::ranges::find(waiting, this) == waiting.end()) {
         waiting.push_back(this);
     }

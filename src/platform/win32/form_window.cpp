@@ -5,13 +5,9 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cstddef>
-#include <new>
-#include <span>
 #include <vector>
 
 #include "command_button.h"
-#include "deferred_sync.h"
 #include "form_layers.h"
 #include "form_painted.h"
 #include "gdi.h"
@@ -40,13 +36,9 @@ FrameStyles StylesOf(FormBorderStyle border) {
 FormWindow::FormWindow(Win32Platform& platform, ATOM windowClass, Form& form)
     : Window(platform),
       form_(form),
-      hasDialogKeys_(std::ranges::any_of(
-          form.WindowDefinition().controls,
-          [](const ControlDefinition& control) { return control.kind == ControlKind::kCommandButton; })),
-      stale_(CreateRectRgn(0, 0, 0, 0)) {
-    if (!stale_) {
-        throw std::bad_alloc();
-    }
+      hasDialogKeys_(std::ranges::any_of(form.WindowDefinition().controls, [](const ControlDefinition& control) {
+          return control.kind == ControlKind::kCommandButton;
+      })) {
     const FormDefinition& definition = form.WindowDefinition();
     FrameStyles styles = StylesOf(definition.borderStyle);
     if (definition.showInTaskbar) {
@@ -85,7 +77,7 @@ void FormWindow::Update(Property changed) {
         }
         case Property::kVisible:
             if (form_.Visible()) {
-                DeferredSync::SyncWaiting();
+                GetPlatform().Syncs().SyncWaiting();
                 ShowWindow(Handle(), SW_SHOW);
                 UpdateWindow(Handle());
             } else {
@@ -150,36 +142,17 @@ void FormWindow::InvalidateArea(const RECT& area) {
     if (IsRectEmpty(&area) || !Handle()) {
         return;
     }
-    const UniqueRegion changed(CreateRectRgnIndirect(&area));
-    CombineRgn(stale_.get(), stale_.get(), changed.get(), RGN_OR);
+    backBuffer_.Invalidate(area);
     InvalidateRect(Handle(), &area, FALSE);
 }
 
-void FormWindow::PaintStaleArea() {
+void FormWindow::OnPaint() {
+    const PaintDc screen(Handle());
     RECT client;
     GetClientRect(Handle(), &client);
-    const PixelSize size{client.right, client.bottom};
-    if (backBuffer_.Size() != size) {
-        backBuffer_.Resize(size);
-        SetRectRgn(stale_.get(), 0, 0, size.width, size.height);
-    }
-    const DWORD bytes = GetRegionData(stale_.get(), 0, nullptr);
-    if (bytes == 0) {
-        return;
-    }
-    std::vector<std::byte> data(bytes);
-    auto* region = reinterpret_cast<RGNDATA*>(data.data());
-    GetRegionData(stale_.get(), bytes, region);
-    SetRectRgn(stale_.get(), 0, 0, 0, 0);
-    const HDC canvas = backBuffer_.Dc();
     const UniqueBrush background(CreateSolidBrush(ToColorRef(form_.BackColor())));
     const std::vector<const Control*> order = PaintOrder(form_);
-    const std::span<const RECT> areas(reinterpret_cast<const RECT*>(region->Buffer), region->rdh.nCount);
-    // Rectangle by rectangle: two buttons far apart repaint the two, not
-    // everything between them.
-    for (const RECT& area : areas) {
-        const SavedDc saved(canvas);
-        IntersectClipRect(canvas, area.left, area.top, area.right, area.bottom);
+    backBuffer_.Show(screen, PixelSize{client.right, client.bottom}, [&](HDC canvas, const RECT& area) {
         FillRect(canvas, &area, background.get());
         for (const Control* control : order) {
             auto* painted = dynamic_cast<FormPainted*>(control->Peer());
@@ -189,14 +162,7 @@ void FormWindow::PaintStaleArea() {
                 painted->Paint(canvas, overlap);
             }
         }
-    }
-}
-
-void FormWindow::OnPaint() {
-    const PaintDc paint(Handle());
-    PaintStaleArea();
-    // The system clips the copy to what is invalid.
-    backBuffer_.CopyTo(paint.get(), paint.Area());
+    });
 }
 
 Control& FormWindow::TargetAt(LPARAM lParam) const {

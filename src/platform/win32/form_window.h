@@ -1,7 +1,6 @@
 // The peer of a form: a top-level window with a fixed frame. It paints the
 // controls that have no window of their own (picture boxes, the image, the
-// labels) into one back buffer of its client area, only where something
-// changed, and copies only what is invalid of it to the screen. It routes
+// labels) into the back buffer of its client area. It routes
 // the pointer to the control under it, holding the control a button was
 // pressed on until the button is released, runs the form's timers, and turns
 // closing and activation into the form's events. Command buttons are child
@@ -13,8 +12,8 @@
 #include <vector>
 
 #include "accessible_form.h"
+#include "back_buffer.h"
 #include "handles.h"
-#include "surface.h"
 #include "toolkit/form.h"
 #include "toolkit/peer.h"
 #include "window.h"
@@ -63,9 +62,7 @@ class FormWindow : public FormPeer, public Window {
     // Takes the window's real outer rectangle into the form.
     void AcceptRealBounds();
     void ApplyIcon();
-    // Paints what changed in the back buffer, then copies it to the screen.
     void OnPaint();
-    void PaintStaleArea();
     void OnActivate(WPARAM wParam);
     void OnMouseMove(LPARAM lParam);
     void OnButtonDown(LPARAM lParam);
@@ -87,9 +84,7 @@ class FormWindow : public FormPeer, public Window {
     UniqueIcon bigIcon_;
     UniqueIcon smallIcon_;
     std::vector<Timer*> timers_;
-    Surface backBuffer_;
-    // Where the back buffer no longer shows what the controls show.
-    UniqueRegion stale_;
+    BackBuffer backBuffer_;
     // The control the left button went down on, until it goes up again.
     Control* pressed_ = nullptr;
     // The child that had the focus when the window was last deactivated.

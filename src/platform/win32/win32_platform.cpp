@@ -114,7 +114,7 @@ std::unique_ptr<FormPeer> Win32Platform::CreateFormPeer(Form& form) {
 }
 
 std::unique_ptr<PictureBoxPeer> Win32Platform::CreatePictureBoxPeer(PictureBox& box) {
-    return std::make_unique<WindowlessPictureBox>(FormWindowFor(box), box);
+    return std::make_unique<WindowlessPictureBox>(FormWindowFor(box), box, syncs_, backdrops_);
 }
 
 std::unique_ptr<ControlPeer> Win32Platform::CreateControlPeer(Control& control) {

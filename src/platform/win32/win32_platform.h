@@ -8,6 +8,8 @@
 
 #include <optional>
 
+#include "backdrop_cache.h"
+#include "deferred_sync.h"
 #include "handles.h"
 #include "registry.h"
 #include "toolkit/platform.h"
@@ -30,6 +32,8 @@ class Win32Platform : public Platform {
 
     // The form that a window of this program is, or null.
     FormWindow* FormWindowOf(HWND window) const;
+    // The peers waiting to show what a handler changed.
+    SyncQueue& Syncs() { return syncs_; }
 
     ScreenMetrics Metrics() const override;
     PixelSize FrameSize(FormBorderStyle style) const override;
@@ -62,6 +66,8 @@ class Win32Platform : public Platform {
     WicDecoder decoder_;
     Win32Registry registry_;
     Picture designIcon_;
+    SyncQueue syncs_;
+    BackdropCache backdrops_;
     bool quitting_ = false;
 };
 

@@ -6,7 +6,7 @@
 
 #include "deferred_sync.h"
 #include "toolkit/control.h"
-#include "toolkit/platform.h"
+#include "win32_platform.h"
 
 namespace startart::win32 {
 
@@ -81,7 +81,8 @@ void Window::Raise(const std::function<void()>& handler) {
     if (!destroying_) {
         barrier.Run(handler);
     }
-    barrier.Run(&DeferredSync::SyncWaiting);
+    SyncQueue& syncs = platform_.Syncs();
+    barrier.Run([&syncs] { syncs.SyncWaiting(); });
 }
 
 HWND WindowOf(const Control* control) {

@@ -18,10 +18,11 @@
 
 namespace startart {
 class Control;
-class Platform;
 }  // namespace startart
 
 namespace startart::win32 {
+
+class Win32Platform;
 
 // Anything the platform shows as a real window: forms and command buttons.
 class HasWindow {
@@ -43,7 +44,7 @@ class Window : public HasWindow {
     static ATOM RegisterWindowClass(HINSTANCE instance, const wchar_t* name);
 
   protected:
-    explicit Window(Platform& platform) : platform_(platform) {}
+    explicit Window(Win32Platform& platform) : platform_(platform) {}
     virtual ~Window();
 
     void Create(DWORD exStyle, ATOM windowClass, const std::wstring& text, DWORD style, PixelRect rect, HWND parent);
@@ -52,10 +53,10 @@ class Window : public HasWindow {
     // it changed (DeferredSync), inside the barrier too. The peer may be gone
     // when this returns (a window can be unloaded from its own event).
     void Raise(const std::function<void()>& handler);
-    Platform& GetPlatform() const { return platform_; }
+    Win32Platform& GetPlatform() const { return platform_; }
 
   private:
-    Platform& platform_;
+    Win32Platform& platform_;
     UniqueWindow window_;
     bool destroying_ = false;
 };

@@ -1,0 +1,109 @@
+// The surface of a picture box.
+// Needs: gdi32.
+#include "box_surface.h"
+
+#include <algorithm>
+#include <span>
+#include <utility>
+
+#include "gdi.h"
+
+namespace startart::win32 {
+namespace {
+
+RECT WholeOf(PixelSize size) {
+    return RECT{0, 0, size.width, size.height};
+}
+
+// Copies an area between two pixel buffers of one width.
+void CopyArea(std::span<const std::uint32_t> from, std::span<std::uint32_t> to, int width, const RECT& area) {
+    for (int y = area.top; y < area.bottom; ++y) {
+        const auto row = static_cast<std::size_t>(y * width);
+        std::copy(from.begin() + row + area.left, from.begin() + row + area.right, to.begin() + row + area.left);
+    }
+}
+
+}  // namespace
+
+void BoxSurface::SetBackdrop(std::shared_ptr<const CachedBackdrop> backdrop) {
+    backdrop_ = std::move(backdrop);
+    if (surface_.Size() != backdrop_->look.size) {
+        surface_.Resize(backdrop_->look.size);
+    }
+    ready_ = RECT{};
+    dirty_ = RECT{};
+}
+
+void BoxSurface::UseFont(const Font& font) {
+    if (font_ != font) {
+        surface_.SetFont(CreateControlFont(font));
+        font_ = font;
+    }
+}
+
+RECT BoxSurface::DrawText(const std::wstring& text, PixelPoint at, COLORREF color) {
+    const HDC dc = surface_.Dc();
+    // Where the text goes, with room for the overhang of bold and smoothed
+    // glyphs, clipped to the surface.
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const int slack = 2 + metrics.tmOverhang + metrics.tmAveCharWidth / 2;
+    RECT drawn{at.x - slack, at.y, at.x + extent.cx + slack, at.y + extent.cy};
+    const RECT whole = WholeOf(surface_.Size());
+    if (!IntersectRect(&drawn, &drawn, &whole)) {
+        return RECT{};
+    }
+    Prepare(drawn);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, color);
+    SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    TextOutW(dc, at.x, at.y, text.c_str(), static_cast<int>(text.size()));
+    UnionRect(&dirty_, &dirty_, &drawn);
+    return drawn;
+}
+
+RECT BoxSurface::ClearText() {
+    const RECT cleared = std::exchange(dirty_, RECT{});
+    if (!IsRectEmpty(&cleared)) {
+        RestoreBackdrop(cleared);
+    }
+    return cleared;
+}
+
+void BoxSurface::CopyTo(HDC canvas, POINT to, const RECT& area) {
+    Prepare(area);
+    BitBlt(canvas, to.x, to.y, area.right - area.left, area.bottom - area.top, surface_.Dc(), area.left, area.top,
+           SRCCOPY);
+}
+
+void BoxSurface::Prepare(const RECT& area) {
+    const RECT whole = WholeOf(surface_.Size());
+    RECT wanted;
+    if (!IntersectRect(&wanted, &area, &whole)) {
+        return;
+    }
+    RECT ready;
+    UnionRect(&ready, &ready_, &wanted);
+    if (EqualRect(&ready, &ready_)) {
+        return;
+    }
+    // What the new ready area adds to the old one: the bands above and
+    // below it, and beside it at its height.
+    if (IsRectEmpty(&ready_)) {
+        RestoreBackdrop(ready);
+    } else {
+        RestoreBackdrop(RECT{ready.left, ready.top, ready.right, ready_.top});
+        RestoreBackdrop(RECT{ready.left, ready_.bottom, ready.right, ready.bottom});
+        RestoreBackdrop(RECT{ready.left, ready_.top, ready_.left, ready_.bottom});
+        RestoreBackdrop(RECT{ready_.right, ready_.top, ready.right, ready_.bottom});
+    }
+    ready_ = ready;
+}
+
+void BoxSurface::RestoreBackdrop(const RECT& area) {
+    CopyArea(backdrop_->image.pixels, surface_.Pixels(), backdrop_->image.size.width, area);
+}
+
+}  // namespace startart::win32
