@@ -41,7 +41,8 @@ void BackBuffer::Show(const PaintDc& screen, PixelSize client, const Painter& pa
         }
     }
     // The system clips the copy to what is invalid.
-    surface_.CopyTo(screen.get(), screen.Area());
+    const RECT& asked = screen.Area();
+    surface_.CopyTo(screen.get(), POINT{asked.left, asked.top}, asked);
 }
 
 }  // namespace startart::win32

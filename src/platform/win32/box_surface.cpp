@@ -74,8 +74,7 @@ RECT BoxSurface::ClearText() {
 
 void BoxSurface::CopyTo(HDC canvas, POINT to, const RECT& area) {
     Prepare(area);
-    BitBlt(canvas, to.x, to.y, area.right - area.left, area.bottom - area.top, surface_.Dc(), area.left, area.top,
-           SRCCOPY);
+    surface_.CopyTo(canvas, to, area);
 }
 
 void BoxSurface::Prepare(const RECT& area) {

@@ -1,8 +1,8 @@
 // RAII owners for the Win32 handles the platform holds: windows, device
 // contexts, GDI objects, icons, registry keys, kernel handles, COM interfaces
 // and COM itself, and for the scoped changes to a device context: selected
-// objects, saved states and painting. Each owner is move-only: a handle has exactly one owner,
-// which releases it when it goes.
+// objects, saved states and painting. Each owner is move-only: a handle has
+// exactly one owner, which releases it when it goes.
 // Needs: <windows.h>, <objbase.h>.
 #pragma once
 

@@ -48,9 +48,8 @@ std::span<std::uint32_t> Surface::Pixels() {
     return {bits_, bits_ ? count : 0};
 }
 
-void Surface::CopyTo(HDC target, const RECT& area) const {
-    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_.get(), area.left, area.top,
-           SRCCOPY);
+void Surface::CopyTo(HDC target, POINT to, const RECT& area) const {
+    BitBlt(target, to.x, to.y, area.right - area.left, area.bottom - area.top, dc_.get(), area.left, area.top, SRCCOPY);
 }
 
 }  // namespace startart::win32

@@ -30,8 +30,8 @@ class Surface {
     void SetFont(UniqueFont font);
     // The pixels, 0x00RRGGBB, rows top-down. GDI drawing is flushed first.
     std::span<std::uint32_t> Pixels();
-    // Copies an area of the surface to the same place of another context.
-    void CopyTo(HDC target, const RECT& area) const;
+    // Copies an area of the surface to a point of another context.
+    void CopyTo(HDC target, POINT to, const RECT& area) const;
 
   private:
     void Select(std::optional<Selection>& selection, HGDIOBJ object);

@@ -66,15 +66,13 @@ void WindowlessPictureBox::Cls() {
     }
 }
 
-void WindowlessPictureBox::FlushCls() {
-    if (!surface_) {
-        return;
-    }
+BoxSurface& WindowlessPictureBox::ShownCanvas() {
     // A new backdrop has no text, and leaves no Cls to carry out.
     BoxSurface& surface = Canvas();
     if (printed_.TakeCls()) {
         Touch(surface.ClearText());
     }
+    return surface;
 }
 
 void WindowlessPictureBox::Print(const std::string& text, PixelPoint at) {
@@ -102,7 +100,6 @@ void WindowlessPictureBox::Touch(const RECT& area) {
 }
 
 void WindowlessPictureBox::Sync() {
-    FlushCls();
     const RECT placed = RectInForm(box_);
     const RECT shownArea = ShownArea(box_);
     if (!EqualRect(&placed, &placed_) || !EqualRect(&shownArea, &shownArea_)) {
@@ -113,7 +110,7 @@ void WindowlessPictureBox::Sync() {
     }
     if (HasSurface()) {
         // A changed backdrop is made now, and touches the whole box.
-        Canvas();
+        ShownCanvas();
     }
     RECT changed = std::exchange(touched_, RECT{});
     OffsetRect(&changed, placed.left, placed.top);
@@ -130,7 +127,6 @@ DeviceContext WindowlessPictureBox::hDC() {
 }
 
 void WindowlessPictureBox::Paint(HDC canvas, const RECT& area) {
-    FlushCls();
     const RECT placed = RectInForm(box_);
     const RECT shownArea = ShownArea(box_);
     RECT painted;
@@ -144,7 +140,7 @@ void WindowlessPictureBox::Paint(HDC canvas, const RECT& area) {
     }
     RECT source = painted;
     OffsetRect(&source, -placed.left, -placed.top);
-    Canvas().CopyTo(canvas, POINT{painted.left, painted.top}, source);
+    ShownCanvas().CopyTo(canvas, POINT{painted.left, painted.top}, source);
 }
 
 }  // namespace startart::win32

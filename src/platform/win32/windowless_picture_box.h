@@ -43,8 +43,8 @@ class WindowlessPictureBox : public PictureBoxPeer, public FormPainted, private 
     // The surface, made when first needed, on the backdrop and with the font
     // that the box has now.
     BoxSurface& Canvas();
-    // Carries out a Cls that no identical Print has cancelled.
-    void FlushCls();
+    // The canvas with a Cls carried out that no identical Print cancelled.
+    BoxSurface& ShownCanvas();
     // Notes an area of the box that may look different, for the Sync.
     void Touch(const RECT& area);
     // Repaints where the box has moved from and to, and the touched area.
