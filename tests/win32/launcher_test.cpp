@@ -24,26 +24,6 @@ using testing::RecordedLines;
 using testing::RunningMenu;
 using testing::StandInLog;
 
-// The reader's entry in the registry while this lives, removed again whatever
-// the test did. The test prefix holds nothing else under the maker's key.
-class ReaderEntry {
-  public:
-    explicit ReaderEntry(const std::string& command) {
-        HKEY created = nullptr;
-        if (RegCreateKeyExA(HKEY_CLASSES_ROOT, kReaderKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created, nullptr) !=
-            ERROR_SUCCESS) {
-            throw std::runtime_error("cannot create the reader's key");
-        }
-        const UniqueKey key(created);
-        const std::string value = ToAnsiCodePage(command);
-        RegSetValueExA(key.get(), nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>(value.size() + 1));
-    }
-    ~ReaderEntry() { RegDeleteTreeA(HKEY_CLASSES_ROOT, "Software\\Adobe"); }
-    ReaderEntry(const ReaderEntry&) = delete;
-    ReaderEntry& operator=(const ReaderEntry&) = delete;
-};
-
 // One button for each kind of target, and a program that is not there.
 constexpr const char* kTargets[] = {
     "doc\\liesmich.rtf",        "setup.ini",           "handbuch.pdf", "programme\\rec.exe",
@@ -77,7 +57,7 @@ TEST_F(LauncherTest, EachKindOfTargetStartsItsCommandLineInANormalWindow) {
     const std::string medium = menu_.Medium().Utf8() + "\\";
     const std::string reader = medium + "Acro Reader\\rd 11.exe";
     const std::filesystem::path readerLog = testing::CopyRecorder(menu_.Medium() / "Acro Reader" / "rd 11.exe");
-    const ReaderEntry entry("\"" + reader + "\"");
+    const testing::ClassesRootValue entry(Widen(kReaderKey), Widen("\"" + reader + "\""));
     const testing::RegisteredBrowser browser(menu_.Medium() / "Browser" / "browser.exe");
 
     const struct {
@@ -113,8 +93,7 @@ TEST_F(LauncherTest, WithoutNotepadAnIniFileOpensWithTheProgramForItsType) {
     const std::filesystem::path editor = menu_.Medium() / "Editor" / "editor.exe";
     const std::filesystem::path editorLog = testing::CopyRecorder(editor);
     const testing::ClassesRootValue type(L".ini", L"startart.ini");
-    const testing::ClassesRootValue command(L"startart.ini\\shell\\open\\command",
-                                            L"\"" + editor.wstring() + L"\" \"%1\"");
+    const testing::ClassesRootValue command(L"startart.ini\\shell\\open\\command", testing::OpenCommand(editor));
     ClickButton(1);
     EXPECT_EQ(RecordedLines(editorLog, 1),
               "\"" + Narrow(editor.wstring()) + "\" \"" + menu_.Medium().Utf8() + "\\setup.ini\"\t1\n");

@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "handles.h"
 #include "process_start.h"
 #include "text.h"
 
@@ -174,13 +175,14 @@ ClassesRootValue::ClassesRootValue(std::wstring key, const std::wstring& value) 
                         &created, nullptr) != ERROR_SUCCESS) {
         throw std::runtime_error("cannot create a key of HKEY_CLASSES_ROOT");
     }
+    const UniqueKey opened(created);
     wchar_t before[1024] = {};
     DWORD size = sizeof before - sizeof(wchar_t);
-    if (RegQueryValueExW(created, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(before), &size) == ERROR_SUCCESS) {
+    if (RegQueryValueExW(opened.get(), nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(before), &size) ==
+        ERROR_SUCCESS) {
         before_ = before;
     }
-    Set(created, value);
-    RegCloseKey(created);
+    Set(opened.get(), value);
 }
 
 ClassesRootValue::~ClassesRootValue() {
@@ -188,21 +190,22 @@ ClassesRootValue::~ClassesRootValue() {
     if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key_.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) {
         return;
     }
+    const UniqueKey opened(key);
     if (before_) {
-        Set(key, *before_);
+        Set(opened.get(), *before_);
     } else {
-        RegDeleteValueW(key, nullptr);
+        RegDeleteValueW(opened.get(), nullptr);
     }
-    RegCloseKey(key);
 }
 
-namespace {
+void ClassesRootValue::Set(HKEY key, const std::wstring& value) {
+    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
 
 std::wstring OpenCommand(const std::filesystem::path& program) {
     return L"\"" + program.wstring() + L"\" \"%1\"";
 }
-
-}  // namespace
 
 RegisteredBrowser::RegisteredBrowser(const std::filesystem::path& program)
     : program_(program),
@@ -212,11 +215,6 @@ RegisteredBrowser::RegisteredBrowser(const std::filesystem::path& program)
 
 std::string RegisteredBrowser::Recorded(const std::string& address) const {
     return "\"" + Narrow(program_.wstring()) + "\" \"" + address + "\"\t1\n";
-}
-
-void ClassesRootValue::Set(HKEY key, const std::wstring& value) {
-    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
 std::filesystem::path DecoyLog(const std::string& program) {

@@ -60,8 +60,6 @@ std::filesystem::path StandIn(const std::string& program);
 std::filesystem::path StandInLog(const std::string& program);
 std::filesystem::path DecoyLog(const std::string& program);
 
-// Makes a folder the current directory, and the one before current again
-// when this goes.
 // The default value of a key of HKEY_CLASSES_ROOT (an association, the
 // handler of a protocol) set while this lives; the value before comes back
 // when it goes.
@@ -78,6 +76,10 @@ class ClassesRootValue {
     std::wstring key_;
     std::optional<std::wstring> before_;
 };
+
+// The command that opens a document with the program, as the registry
+// keeps it.
+std::wstring OpenCommand(const std::filesystem::path& program);
 
 // A recorder copied to `program` and registered as the handler of http and
 // https addresses, the browser, while this lives.
@@ -99,6 +101,8 @@ class RegisteredBrowser {
 // An address as publishers' addresses often are, with a query string.
 inline constexpr const char* kAddressWithQuery = "https://www.example.de/katalog?isbn=3-12&s=2";
 
+// Makes a folder the current directory, and the one before current again
+// when this goes.
 class CurrentDirectory {
   public:
     explicit CurrentDirectory(const std::filesystem::path& folder);
