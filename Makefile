@@ -21,16 +21,18 @@ build: packages
 # and end-to-end tests under Wine on a private virtual display, on the x86_64
 # build and again on the i686 one with the release menu and tool, and the
 # checks of the release menu as a file. The i686 programs need 32-bit Wine,
-# which a machine without 32-bit code (scripts/wine32-runs) cannot start.
+# which a machine without 32-bit code (scripts/wine32-runs) cannot start;
+# the last line says whether they ran.
 test: build
 	ctest --preset native
 	scripts/wine-run --prepare
 	scripts/with-xvfb ctest --preset win64
 	ctest --preset win32
 	@if scripts/wine32-runs; then \
-	    scripts/with-xvfb ctest --preset win32-tests; \
+	    scripts/with-xvfb ctest --preset win32-tests && \
+	    echo "make test: every layer ran, win32-tests too: the i686 release menu and tool under 32-bit Wine"; \
 	else \
-	    echo "win32-tests NOT RUN: this machine runs no 32-bit code, so 32-bit Wine cannot start"; \
+	    echo "make test: win32-tests NOT RUN: no test ran the i686 release menu under Wine, as this machine runs no 32-bit code"; \
 	fi
 
 demo: build
