@@ -3,7 +3,6 @@
 // after itself, beside itself, so a test can read what the menu started.
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
 int wmain() {
@@ -22,9 +21,22 @@ int wmain() {
         WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<std::size_t>(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), utf8.data(), size, nullptr, nullptr);
-    if (FILE* file = _wfopen(log.c_str(), L"ab")) {
-        std::fwrite(utf8.data(), 1, utf8.size(), file);
-        std::fclose(file);
+    // Two stand-ins started at once must not write over each other's line:
+    // the runtime's append mode seeks to the end and then writes, so the log
+    // is opened for this one alone, while the other waits its turn.
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 500 && file == INVALID_HANDLE_VALUE; ++attempt) {
+        file = CreateFileW(log.c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            Sleep(10);
+        }
     }
+    if (file == INVALID_HANDLE_VALUE) {
+        return 1;
+    }
+    DWORD written = 0;
+    SetFilePointer(file, 0, nullptr, FILE_END);
+    WriteFile(file, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
+    CloseHandle(file);
     return 0;
 }
