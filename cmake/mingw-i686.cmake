@@ -17,7 +17,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # msvcrt's malloc, behind operator new, aligns to 8 bytes in a 32-bit
 # program, while GCC takes 16 for granted: -faligned-new=8 sends every type
 # aligned to more, such as an SSE vector, to the aligned operator new.
-set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse -ffunction-sections -fdata-sections")
+# The stack likewise: 32-bit Windows keeps it aligned to 4 bytes only, as
+# -mpreferred-stack-boundary=2 tells GCC, which then aligns it itself in the
+# few functions that keep SSE vectors on it, instead of padding every call
+# to 16 bytes; the menu is 2 KB smaller for it.
+set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse -mpreferred-stack-boundary=2 -ffunction-sections -fdata-sections")
 set(CMAKE_CXX_FLAGS_INIT "${CMAKE_C_FLAGS_INIT} -faligned-new=8")
 set(CMAKE_EXE_LINKER_FLAGS_MINSIZEREL_INIT "-Wl,--gc-sections")
 # Programs run under Wine in the build tree's own prefix. Test programs' tests
