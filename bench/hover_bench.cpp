@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "clock.h"
-#include "form_layers.h"
 #include "observed_pump.h"
 #include "running_menu.h"
 #include "statistics.h"
@@ -23,7 +22,6 @@
 namespace startart::bench {
 namespace {
 
-using win32::RectInForm;
 using win32::WindowOf;
 using win32::testing::MediumSettings;
 using win32::testing::RunningMenu;
@@ -40,9 +38,9 @@ struct Buttons {
     HWND window;
     std::vector<RECT> frames;
 
-    explicit Buttons(Form1& form) : window(WindowOf(&form)) {
+    explicit Buttons(const RunningMenu& menu) : window(WindowOf(&menu.MainWindow())) {
         for (int i = 0; i < kButtons; ++i) {
-            frames.push_back(RectInForm(form.Picture2(i)));
+            frames.push_back(menu.ButtonRect(i));
         }
     }
     const RECT& Frame(int button) const { return frames[static_cast<std::size_t>(button)]; }
@@ -152,7 +150,7 @@ int Run() {
         std::fprintf(stderr, "hover-bench: the menu did not show\n");
         return 1;
     }
-    const Buttons buttons(form);
+    const Buttons buttons(menu);
     ObservedPump pump(buttons.window);
     const bool onto = MeasureMovesOnto(buttons, form, pump);
     const bool inside = CountRepaintsInside(buttons, form, pump);

@@ -157,16 +157,6 @@ void Form::SetIcon(Picture icon) {
     Changed(Property::kIcon);
 }
 
-Control* Form::WindowlessControlAt(PixelPoint client) const {
-    for (const auto& control : controls_) {
-        const bool windowless = control->Kind() == ControlKind::kImage || control->Kind() == ControlKind::kLabel;
-        if (windowless && control->Visible() && !control->Container() && control->Bounds().Contains(client)) {
-            return control.get();
-        }
-    }
-    return nullptr;
-}
-
 void Form::RaiseCloseRequest() {
     Unload();
 }

@@ -55,10 +55,6 @@ class Form : public Control {
 
     // Front to back.
     const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
-    // The frontmost visible image or label under a point of the client area,
-    // or null: those controls have no window of their own.
-    Control* WindowlessControlAt(PixelPoint client) const;
-
     // Called by the platform when its window holds another rectangle than
     // the one asked for (a window larger than the screen is held to it):
     // from then on the form reads back what the window holds.

@@ -22,7 +22,6 @@ struct PixelRect {
     int width = 0;
     int height = 0;
 
-    bool Contains(PixelPoint p) const { return p.x >= left && p.x < left + width && p.y >= top && p.y < top + height; }
     bool operator==(const PixelRect&) const = default;
 };
 

@@ -3,12 +3,11 @@
 namespace startart {
 
 std::string HighResolutionName(const std::string& name) {
-    const std::size_t folder = name.find_last_of("\\/");
-    const std::size_t dot = name.rfind('.');
-    const bool hasExtension = dot != std::string::npos && (folder == std::string::npos || dot > folder);
-    std::string result = name;
-    result.insert(hasExtension ? dot : name.size(), "@2x");
-    return result;
+    std::size_t cut = name.rfind('.');
+    if (cut == std::string::npos || name.find_first_of("\\/", cut) != std::string::npos) {
+        cut = name.size();
+    }
+    return std::string(name).insert(cut, "@2x");
 }
 
 }  // namespace startart

@@ -108,15 +108,16 @@ std::uint32_t Flattened(std::uint32_t pixel, std::uint32_t under) {
 // row needs are kept: the image is scaled inside the processor's caches.
 class WideRows {
   public:
-    WideRows(const PixelImage& source, const Footprints& columns, std::size_t keep)
+    WideRows(const PixelImage& source, const PixelRect& part, const Footprints& columns, std::size_t keep)
         : source_(source),
+          part_(part),
           columns_(columns),
           width_(columns.spans.size()),
           keep_(keep),
-          sourceRow_(static_cast<std::size_t>(source.size.width)),
+          sourceRow_(static_cast<std::size_t>(part.width)),
           rows_(keep * width_) {}
 
-    // Source row `y` scaled to the target's width.
+    // Row `y` of the part scaled to the target's width.
     const Channels* Row(int y) {
         for (; next_ <= y; ++next_) {
             Scale(next_, Slot(next_));
@@ -129,8 +130,8 @@ class WideRows {
 
     void Scale(int y, Channels* out) {
         // Each source pixel is unpacked once, however many target pixels use it.
-        for (int x = 0; x < source_.size.width; ++x) {
-            sourceRow_[static_cast<std::size_t>(x)] = Unpack(source_.At(x, y));
+        for (int x = 0; x < part_.width; ++x) {
+            sourceRow_[static_cast<std::size_t>(x)] = Unpack(source_.At(part_.left + x, part_.top + y));
         }
         for (const Footprints::Span& span : columns_.spans) {
             *out++ = WeightedSum(span, columns_.weights,
@@ -139,6 +140,7 @@ class WideRows {
     }
 
     const PixelImage& source_;
+    PixelRect part_;
     const Footprints& columns_;
     std::size_t width_;
     std::size_t keep_;
@@ -151,15 +153,27 @@ class WideRows {
 }  // namespace
 
 PixelImage ScaledImage(const PixelImage& source, PixelSize target) {
+    return ScaledImage(source, PixelRect{0, 0, source.size.width, source.size.height}, target);
+}
+
+PixelImage ScaledImage(const PixelImage& source, const PixelRect& part, PixelSize target) {
     PixelImage result{target, std::vector<std::uint32_t>(static_cast<std::size_t>(target.width * target.height))};
-    if (source.size.width <= 0 || source.size.height <= 0 || target.width <= 0 || target.height <= 0) {
+    if (part.width <= 0 || part.height <= 0 || target.width <= 0 || target.height <= 0) {
         return result;
     }
-    const Footprints columns = FootprintsOf(source.size.width, target.width);
-    const Footprints rows = FootprintsOf(source.size.height, target.height);
+    // Unscaled, as every part is at 96 dpi: the pixels as they are.
+    if (part.width == target.width && part.height == target.height) {
+        for (int y = 0; y < target.height; ++y) {
+            const auto row = source.pixels.begin() + (part.top + y) * source.size.width + part.left;
+            std::copy(row, row + target.width, result.pixels.begin() + y * target.width);
+        }
+        return result;
+    }
+    const Footprints columns = FootprintsOf(part.width, target.width);
+    const Footprints rows = FootprintsOf(part.height, target.height);
     const auto width = static_cast<std::size_t>(target.width);
     const auto tallest = std::ranges::max(rows.spans, {}, &Footprints::Span::count).count;
-    WideRows wide(source, columns, static_cast<std::size_t>(tallest));
+    WideRows wide(source, part, columns, static_cast<std::size_t>(tallest));
 
     // Each target pixel sums the pixels above each other in the rows of the
     // horizontal pass that its row covers.
@@ -186,16 +200,21 @@ void Flatten(PixelImage& picture, std::uint32_t background) {
 }
 
 PixelImage Backdrop(PixelSize size, std::uint32_t background, const PixelImage& picture) {
-    const std::uint32_t under = background | 0xFF000000u;
-    PixelImage result{size, std::vector<std::uint32_t>(static_cast<std::size_t>(size.width * size.height), under)};
-    const int width = std::min(size.width, picture.size.width);
-    const int height = std::min(size.height, picture.size.height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            result.pixels[static_cast<std::size_t>(y * size.width + x)] = Flattened(picture.At(x, y), under);
+    PixelImage result{size, std::vector<std::uint32_t>(static_cast<std::size_t>(size.width * size.height),
+                                                       background | 0xFF000000u)};
+    Composite(result, picture, PixelPoint{});
+    return result;
+}
+
+void Composite(PixelImage& under, const PixelImage& picture, PixelPoint at) {
+    const int right = std::min(under.size.width, at.x + picture.size.width);
+    const int bottom = std::min(under.size.height, at.y + picture.size.height);
+    for (int y = std::max(0, at.y); y < bottom; ++y) {
+        for (int x = std::max(0, at.x); x < right; ++x) {
+            std::uint32_t& pixel = under.pixels[static_cast<std::size_t>(y * under.size.width + x)];
+            pixel = Flattened(picture.At(x - at.x, y - at.y), pixel);
         }
     }
-    return result;
 }
 
 }  // namespace startart

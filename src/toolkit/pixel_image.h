@@ -28,10 +28,15 @@ constexpr std::uint32_t OpaquePixel(std::uint8_t red, std::uint8_t green, std::u
 // A new image of the target size. An empty source or target gives an image
 // of the target size filled with transparent pixels.
 PixelImage ScaledImage(const PixelImage& source, PixelSize target);
+// The same of a part of the source, which must lie inside it.
+PixelImage ScaledImage(const PixelImage& source, const PixelRect& part, PixelSize target);
 
 // A box of the given size filled with the opaque background colour, with the
 // picture composited over it at the top left, cut off where it leaves the box.
 PixelImage Backdrop(PixelSize size, std::uint32_t background, const PixelImage& picture);
+// Composites the picture over an opaque image at a point, cut off where it
+// leaves the image.
+void Composite(PixelImage& under, const PixelImage& picture, PixelPoint at);
 // The same for a picture of the box's size, in its own pixels.
 void Flatten(PixelImage& picture, std::uint32_t background);
 

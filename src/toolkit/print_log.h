@@ -39,6 +39,8 @@ class PrintLog {
     bool TakeCls();
     // The box was made anew, without text.
     void Reset();
+    // What was printed since the box was last cleared, first first.
+    const std::vector<PrintedText>& Printed() const { return printed_; }
 
   private:
     std::vector<PrintedText> printed_;

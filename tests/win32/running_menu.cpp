@@ -4,6 +4,7 @@
 
 #include "config/record_codec.h"
 #include "form_layers.h"
+#include "form_window.h"
 #include "gdi.h"
 #include "sample_settings.h"
 #include "window.h"
@@ -95,7 +96,8 @@ void RunningMenu::ClickWithMouse(HWND window, int x, int y) {
 }
 
 RECT RunningMenu::ButtonRect(int index) const {
-    return RectInForm(MainWindow().Picture2(index));
+    const Form1& form = MainWindow();
+    return RectInForm(form.Picture2(index), dynamic_cast<const FormWindow&>(*form.Peer()).Scale());
 }
 
 int RunningMenu::ButtonsTakingTheHighlight() {

@@ -33,7 +33,7 @@ class FailingWindow : public Window {
   public:
     explicit FailingWindow(Win32Platform& platform) : Window(platform), sync_(platform.Syncs()) {
         static const ATOM windowClass = RegisterWindowClass(GetModuleHandleW(nullptr), L"StartartFailingWindow");
-        Create(0, windowClass, L"", WS_POPUP, PixelRect{}, nullptr);
+        Create(0, windowClass, L"", WS_POPUP, RECT{}, nullptr);
     }
 
   protected:

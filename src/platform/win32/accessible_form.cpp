@@ -4,7 +4,7 @@
 
 #include <new>
 
-#include "gdi.h"
+#include "form_layers.h"
 #include "text.h"
 
 namespace startart::win32 {
@@ -37,8 +37,12 @@ long ChildId(std::size_t item) {
 
 }  // namespace
 
-AccessibleForm::AccessibleForm(HWND window, const Form& form, std::function<void(Control&)> click, const Oleacc& oleacc)
-    : window_(window), form_(&form), click_(std::move(click)), oleacc_(oleacc) {}
+AccessibleForm::AccessibleForm(HWND window,
+                               const Form& form,
+                               const DpiScale& scale,
+                               std::function<void(Control&)> click,
+                               const Oleacc& oleacc)
+    : window_(window), form_(&form), scale_(scale), click_(std::move(click)), oleacc_(oleacc) {}
 
 void AccessibleForm::Disconnect() {
     form_ = nullptr;
@@ -65,7 +69,7 @@ RECT AccessibleForm::ScreenRect(const Target& target) const {
     if (target.self) {
         GetClientRect(window_, &rect);
     } else {
-        rect = ToRect(target.item.area->Bounds());
+        rect = RectInForm(*target.item.area, scale_);
     }
     MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
@@ -283,7 +287,8 @@ HRESULT AccessibleForm::accHitTest(long x, long y, VARIANT* child) {
         }
         const AccessibleItems items = form_->Accessibles();
         for (std::size_t i = 0; i < items.size(); ++i) {
-            if (items[i].area->Bounds().Contains(PixelPoint{point.x, point.y})) {
+            const RECT area = RectInForm(*items[i].area, scale_);
+            if (PtInRect(&area, point)) {
                 return Number(ChildId(i), child);
             }
         }

@@ -15,6 +15,7 @@
 #include <functional>
 #include <optional>
 
+#include "dpi_scale.h"
 #include "oleacc_library.h"
 #include "toolkit/form.h"
 
@@ -23,7 +24,12 @@ namespace startart::win32 {
 class AccessibleForm final : public IAccessible {
   public:
     // `click` runs a control's click through the event barrier.
-    AccessibleForm(HWND window, const Form& form, std::function<void(Control&)> click, const Oleacc& oleacc);
+    // The scale is the form window's, where its items lie on the device.
+    AccessibleForm(HWND window,
+                   const Form& form,
+                   const DpiScale& scale,
+                   std::function<void(Control&)> click,
+                   const Oleacc& oleacc);
     AccessibleForm(const AccessibleForm&) = delete;
     AccessibleForm& operator=(const AccessibleForm&) = delete;
 
@@ -85,6 +91,7 @@ class AccessibleForm final : public IAccessible {
     ULONG references_ = 1;
     HWND window_;
     const Form* form_;
+    const DpiScale& scale_;
     std::function<void(Control&)> click_;
     const Oleacc& oleacc_;
 };

@@ -1,14 +1,20 @@
 // The backdrops of picture boxes: the back colour with the picture at its
-// natural size at the top left. Boxes that show one picture on one colour at
-// one size share one backdrop, so that fifteen faces make it once. A backdrop
-// lives as long as a box uses it.
-// Needs: nothing but the standard library.
+// natural size at the top left, in device pixels at a scale. A box inside a
+// frame shows its picture in tiles of the frame's size, and each tile is
+// scaled alone to the frame's device size: no cell bleeds into the next, and
+// the one that shows fills the frame exactly. Where the display is finer
+// than 96 dpi, the tiles come from the picture's partner for high resolution
+// if it has one. Boxes that show one picture on one colour at one size share
+// one backdrop, so that fifteen faces make it once. A backdrop lives as long
+// as a box uses it.
+// Needs: nothing but the standard library and the scaler.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
+#include "dpi_scale.h"
 #include "toolkit/geometry.h"
 #include "toolkit/picture.h"
 #include "toolkit/pixel_image.h"
@@ -18,10 +24,17 @@ namespace startart::win32 {
 struct BackdropLook {
     // Held, so that no other picture can take this one's place.
     Picture picture;
+    // Logical, of the box.
     PixelSize size;
     std::uint32_t background = 0;
+    // Logical; none (0 x 0) for a box scaled whole.
+    PixelSize tile;
+    DpiScale scale;
 
     bool operator==(const BackdropLook&) const = default;
+    // Where a logical point of the box lies on the backdrop.
+    POINT ToDevice(PixelPoint logical) const;
+    PixelSize DeviceSize() const;
 };
 
 struct CachedBackdrop {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "gdi.h"
+#include "text.h"
 
 namespace startart::win32 {
 namespace {
@@ -25,10 +26,23 @@ void CopyArea(std::span<const std::uint32_t> from, std::span<std::uint32_t> to, 
 
 }  // namespace
 
+bool BoxSurface::ShowsAtAnotherScale(const BackdropLook& look) const {
+    if (!backdrop_) {
+        return false;
+    }
+    BackdropLook rescaled = backdrop_->look;
+    rescaled.scale = look.scale;
+    return rescaled == look;
+}
+
 void BoxSurface::SetBackdrop(std::shared_ptr<const CachedBackdrop> backdrop) {
+    if (backdrop_ && backdrop_->look.scale != backdrop->look.scale) {
+        font_.reset();
+    }
     backdrop_ = std::move(backdrop);
-    if (surface_.Size() != backdrop_->look.size) {
-        surface_.Resize(backdrop_->look.size);
+    const PixelSize size = backdrop_->image.size;
+    if (surface_.Size() != size) {
+        surface_.Resize(size);
     }
     ready_ = RECT{};
     dirty_ = RECT{};
@@ -36,13 +50,18 @@ void BoxSurface::SetBackdrop(std::shared_ptr<const CachedBackdrop> backdrop) {
 
 void BoxSurface::UseFont(const Font& font) {
     if (font_ != font) {
-        surface_.SetFont(CreateControlFont(font));
+        surface_.SetFont(CreateControlFont(font, backdrop_->look.scale));
         font_ = font;
     }
 }
 
-RECT BoxSurface::DrawText(const std::wstring& text, PixelPoint at, COLORREF color) {
+RECT BoxSurface::DrawText(const PrintedText& printed) {
+    const std::wstring text = Widen(printed.text);
     const HDC dc = surface_.Dc();
+    UseFont(printed.font);
+    const POINT at = backdrop_->look.ToDevice(printed.at);
+    const int spacing = GetTextCharacterExtra(dc);
+    SetTextCharacterExtra(dc, backdrop_->look.scale.ToDevice(printed.characterExtra));
     // Where the text goes, with room for the overhang of bold and smoothed
     // glyphs, clipped to the surface.
     SIZE extent{};
@@ -52,15 +71,15 @@ RECT BoxSurface::DrawText(const std::wstring& text, PixelPoint at, COLORREF colo
     const int slack = 2 + metrics.tmOverhang + metrics.tmAveCharWidth / 2;
     RECT drawn{at.x - slack, at.y, at.x + extent.cx + slack, at.y + extent.cy};
     const RECT whole = WholeOf(surface_.Size());
-    if (!IntersectRect(&drawn, &drawn, &whole)) {
-        return RECT{};
+    if (IntersectRect(&drawn, &drawn, &whole)) {
+        Prepare(drawn);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, ToColorRef(printed.color));
+        SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+        TextOutW(dc, at.x, at.y, text.c_str(), static_cast<int>(text.size()));
+        UnionRect(&dirty_, &dirty_, &drawn);
     }
-    Prepare(drawn);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, color);
-    SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-    TextOutW(dc, at.x, at.y, text.c_str(), static_cast<int>(text.size()));
-    UnionRect(&dirty_, &dirty_, &drawn);
+    SetTextCharacterExtra(dc, spacing);
     return drawn;
 }
 

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+#include "form_layers.h"
+#include "form_window.h"
 #include "gdi.h"
 #include "text.h"
 
@@ -16,12 +18,14 @@ constexpr const wchar_t* kButtonProperty = L"startart.CommandButton";
 
 }  // namespace
 
-CommandButtonWindow::CommandButtonWindow(CommandButton& button, HWND parent) : button_(button) {
-    const PixelRect bounds = button.Bounds();
+CommandButtonWindow::CommandButtonWindow(CommandButton& button, const FormWindow& form)
+    : button_(button), form_(form) {
+    const RECT rect = RectInForm(button, form.Scale());
     const DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON | (button.Visible() ? WS_VISIBLE : 0) |
                         (button.Enabled() ? 0 : WS_DISABLED);
-    window_.reset(CreateWindowExW(0, L"BUTTON", Widen(button.Caption()).c_str(), style, bounds.left, bounds.top,
-                                  bounds.width, bounds.height, parent, nullptr, GetModuleHandleW(nullptr), nullptr));
+    window_.reset(CreateWindowExW(0, L"BUTTON", Widen(button.Caption()).c_str(), style, rect.left, rect.top,
+                                  rect.right - rect.left, rect.bottom - rect.top, form.Handle(), nullptr,
+                                  GetModuleHandleW(nullptr), nullptr));
     if (!window_) {
         throw std::runtime_error("CreateWindowExW(BUTTON) failed");
     }
@@ -44,8 +48,8 @@ CommandButton* CommandButtonWindow::ButtonOf(HWND window) {
 void CommandButtonWindow::Update(Property changed) {
     switch (changed) {
         case Property::kBounds: {
-            const PixelRect bounds = button_.Bounds();
-            SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+            const RECT rect = RectInForm(button_, form_.Scale());
+            SetWindowPos(Handle(), nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         }
@@ -67,7 +71,7 @@ void CommandButtonWindow::Update(Property changed) {
 }
 
 void CommandButtonWindow::ApplyFont() {
-    UniqueFont font = CreateControlFont(button_.GetFont());
+    UniqueFont font = CreateControlFont(button_.GetFont(), form_.Scale());
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     font_ = std::move(font);
 }

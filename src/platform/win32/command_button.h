@@ -1,5 +1,5 @@
 // The peer of a command button: a real BUTTON child window of the form, a tab
-// stop with its own font. Its clicks reach the form as WM_COMMAND, which
+// stop with its own font, both at the form's scale. Its clicks reach the form as WM_COMMAND, which
 // finds the button through ButtonOf.
 // Needs: user32, gdi32.
 #pragma once
@@ -11,9 +11,11 @@
 
 namespace startart::win32 {
 
+class FormWindow;
+
 class CommandButtonWindow : public ControlPeer, public HasWindow {
   public:
-    CommandButtonWindow(CommandButton& button, HWND parent);
+    CommandButtonWindow(CommandButton& button, const FormWindow& form);
     ~CommandButtonWindow() override;
 
     void Update(Property changed) override;
@@ -26,6 +28,7 @@ class CommandButtonWindow : public ControlPeer, public HasWindow {
     void ApplyFont();
 
     CommandButton& button_;
+    const FormWindow& form_;
     UniqueFont font_;
     UniqueWindow window_;
 };

@@ -3,8 +3,6 @@
 
 #include <ranges>
 
-#include "gdi.h"
-
 namespace startart::win32 {
 namespace {
 
@@ -28,10 +26,10 @@ void AddBoxBackToFront(const Form& form, const Control& box, std::vector<const C
 
 // The frontmost visible picture box directly in the container (null: the
 // form) with the point inside.
-Control* BoxAt(const Form& form, const Control* container, POINT point) {
+Control* BoxAt(const Form& form, const Control* container, POINT point, const DpiScale& scale) {
     for (const auto& control : form.Controls()) {
         if (control->Container() == container && IsPictureBox(*control) && control->Visible()) {
-            const RECT rect = RectInForm(*control);
+            const RECT rect = RectInForm(*control, scale);
             if (PtInRect(&rect, point)) {
                 return control.get();
             }
@@ -40,20 +38,44 @@ Control* BoxAt(const Form& form, const Control* container, POINT point) {
     return nullptr;
 }
 
+// The frontmost visible image or label under the point: those have no
+// window of their own.
+Control* DrawnControlAt(const Form& form, POINT point, const DpiScale& scale) {
+    for (const auto& control : form.Controls()) {
+        const RECT shown = ShownArea(*control, scale);
+        if (IsDrawnByTheForm(*control) && !control->Container() && PtInRect(&shown, point)) {
+            return control.get();
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
 
-RECT RectInForm(const Control& control) {
-    RECT rect = ToRect(control.Bounds());
-    for (const Control* container = control.Container(); container; container = container->Container()) {
-        OffsetRect(&rect, container->Bounds().left, container->Bounds().top);
+PixelSize BoxTile(const Control& control) {
+    const Control* container = control.Container();
+    return container ? PixelSize{container->Bounds().width, container->Bounds().height} : PixelSize{};
+}
+
+RECT RectInForm(const Control& control, const DpiScale& scale) {
+    const PixelRect bounds = control.Bounds();
+    const PixelSize tile = BoxTile(control);
+    RECT rect;
+    rect.left = scale.ToDevice(bounds.left, tile.width);
+    rect.top = scale.ToDevice(bounds.top, tile.height);
+    rect.right = rect.left + scale.ToDevice(bounds.width, tile.width);
+    rect.bottom = rect.top + scale.ToDevice(bounds.height, tile.height);
+    if (const Control* container = control.Container()) {
+        const RECT outer = RectInForm(*container, scale);
+        OffsetRect(&rect, outer.left, outer.top);
     }
     return rect;
 }
 
-RECT ShownArea(const Control& control) {
-    RECT shown = RectInForm(control);
+RECT ShownArea(const Control& control, const DpiScale& scale) {
+    RECT shown = RectInForm(control, scale);
     for (const Control* c = &control; c; c = c->Container()) {
-        const RECT rect = RectInForm(*c);
+        const RECT rect = RectInForm(*c, scale);
         if (!c->Visible() || !IntersectRect(&shown, &shown, &rect)) {
             return RECT{};
         }
@@ -76,10 +98,9 @@ std::vector<const Control*> PaintOrder(const Form& form) {
     return order;
 }
 
-Control& PointerTarget(Form& form, PixelPoint client) {
-    const POINT point{client.x, client.y};
+Control& PointerTarget(Form& form, POINT client, const DpiScale& scale) {
     Control* target = nullptr;
-    for (Control* box = BoxAt(form, nullptr, point); box; box = BoxAt(form, box, point)) {
+    for (Control* box = BoxAt(form, nullptr, client, scale); box; box = BoxAt(form, box, client, scale)) {
         target = box;
     }
     while (target && !target->Enabled()) {
@@ -88,8 +109,8 @@ Control& PointerTarget(Form& form, PixelPoint client) {
     if (target) {
         return *target;
     }
-    Control* windowless = form.WindowlessControlAt(client);
-    return windowless ? *windowless : form;
+    Control* drawn = DrawnControlAt(form, client, scale);
+    return drawn ? *drawn : form;
 }
 
 }  // namespace startart::win32

@@ -22,6 +22,26 @@ namespace {
 // Posted by Activate: a window is activated only once the message that asked
 // for it (possibly a WM_ACTIVATE of another window) has been handled.
 constexpr UINT kActivateMessage = WM_APP + 1;
+// WM_GETDPISCALEDSIZE of Windows 10 1703, which the headers name only for
+// programs that need that version.
+constexpr UINT kGetDpiScaledSizeMessage = 0x02E4;
+
+// The rectangle held to the work area of its display, in size and then in
+// place: a window too large for a small screen at a high scale keeps its
+// title bar and its buttons in view, above the taskbar.
+RECT HeldOnItsDisplay(const RECT& wanted) {
+    MONITORINFO display{};
+    display.cbSize = sizeof display;
+    if (!GetMonitorInfoW(MonitorFromRect(&wanted, MONITOR_DEFAULTTONEAREST), &display)) {
+        return wanted;
+    }
+    const RECT& work = display.rcWork;
+    const LONG width = std::min(wanted.right - wanted.left, work.right - work.left);
+    const LONG height = std::min(wanted.bottom - wanted.top, work.bottom - work.top);
+    const LONG left = std::clamp(wanted.left, work.left, work.right - width);
+    const LONG top = std::clamp(wanted.top, work.top, work.bottom - height);
+    return RECT{left, top, left + width, top + height};
+}
 
 }  // namespace
 
@@ -36,6 +56,7 @@ FrameStyles StylesOf(FormBorderStyle border) {
 FormWindow::FormWindow(Win32Platform& platform, ATOM windowClass, Form& form)
     : Window(platform),
       form_(form),
+      scale_(DpiOf(nullptr)),
       hasDialogKeys_(std::ranges::any_of(form.WindowDefinition().controls, [](const ControlDefinition& control) {
           return control.kind == ControlKind::kCommandButton;
       })) {
@@ -44,8 +65,10 @@ FormWindow::FormWindow(Win32Platform& platform, ATOM windowClass, Form& form)
     if (definition.showInTaskbar) {
         styles.exStyle |= WS_EX_APPWINDOW;
     }
-    Create(styles.exStyle, windowClass, Widen(form.Caption()), styles.style, form.Bounds(), nullptr);
-    AcceptRealBounds();
+    Create(styles.exStyle, windowClass, Widen(form.Caption()), styles.style, scale_.ToDevice(form.Bounds()), nullptr);
+    // The display the window came up on decides its scale.
+    scale_ = DpiScale(DpiOf(Handle()));
+    Place();
     ApplyIcon();
 }
 
@@ -55,26 +78,28 @@ FormWindow::~FormWindow() {
     }
 }
 
+void FormWindow::Place() {
+    const RECT rect = HeldOnItsDisplay(scale_.ToDevice(form_.Bounds()));
+    SetWindowPos(Handle(), nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    AcceptRealBounds();
+}
+
 void FormWindow::AcceptRealBounds() {
     RECT real;
     GetWindowRect(Handle(), &real);
-    const PixelRect bounds{real.left, real.top, real.right - real.left, real.bottom - real.top};
-    if (bounds != form_.Bounds()) {
-        form_.AcceptWindowBounds(bounds);
+    // The form's arithmetic must work on what the window holds.
+    const RECT asked = scale_.ToDevice(form_.Bounds());
+    if (!EqualRect(&real, &asked)) {
+        form_.AcceptWindowBounds(scale_.ToLogical(real));
     }
 }
 
 void FormWindow::Update(Property changed) {
     switch (changed) {
-        case Property::kBounds: {
-            const PixelRect bounds = form_.Bounds();
-            SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-            // Windows holds a captioned window to about the screen and its
-            // frame; the form's arithmetic must work on what it holds.
-            AcceptRealBounds();
+        case Property::kBounds:
+            Place();
             break;
-        }
         case Property::kVisible:
             if (form_.Visible()) {
                 GetPlatform().Syncs().SyncWaiting();
@@ -106,8 +131,8 @@ void FormWindow::Update(Property changed) {
 
 void FormWindow::ApplyIcon() {
     const Win32Picture* picture = PictureOf(form_.Icon());
-    UniqueIcon big = picture ? picture->MakeIcon(GetSystemMetrics(SM_CXICON)) : UniqueIcon();
-    UniqueIcon small = picture ? picture->MakeIcon(GetSystemMetrics(SM_CXSMICON)) : UniqueIcon();
+    UniqueIcon big = picture ? picture->MakeIcon(SystemMetricAt(SM_CXICON, scale_), scale_) : UniqueIcon();
+    UniqueIcon small = picture ? picture->MakeIcon(SystemMetricAt(SM_CXSMICON, scale_), scale_) : UniqueIcon();
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
     bigIcon_ = std::move(big);
@@ -156,7 +181,7 @@ void FormWindow::OnPaint() {
         FillRect(canvas, &area, background.get());
         for (const Control* control : order) {
             auto* painted = dynamic_cast<FormPainted*>(control->Peer());
-            const RECT shown = ShownArea(*control);
+            const RECT shown = ShownArea(*control, scale_);
             RECT overlap;
             if (painted && IntersectRect(&overlap, &shown, &area)) {
                 painted->Paint(canvas, overlap);
@@ -166,7 +191,7 @@ void FormWindow::OnPaint() {
 }
 
 Control& FormWindow::TargetAt(LPARAM lParam) const {
-    return PointerTarget(form_, PixelPoint{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    return PointerTarget(form_, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, scale_);
 }
 
 void FormWindow::OnMouseMove(LPARAM lParam) {
@@ -192,7 +217,7 @@ void FormWindow::OnButtonUp(LPARAM lParam) {
     if (pressed == &form_) {
         GetClientRect(Handle(), &rect);
     } else {
-        rect = RectInForm(*pressed);
+        rect = RectInForm(*pressed, scale_);
     }
     if (PtInRect(&rect, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
         Raise([pressed] { pressed->RaiseClick(); });
@@ -217,7 +242,7 @@ IAccessible* FormWindow::AccessibleObject() {
     const Oleacc* oleacc = form_.Accessibles().empty() ? nullptr : Oleacc::Get();
     if (oleacc && !accessible_) {
         const auto click = [this](Control& control) { Raise([&control] { control.RaiseClick(); }); };
-        *accessible_.Put() = new AccessibleForm(Handle(), form_, click, *oleacc);
+        *accessible_.Put() = new AccessibleForm(Handle(), form_, scale_, click, *oleacc);
     }
     return accessible_.Get();
 }
@@ -254,6 +279,34 @@ void FormWindow::OnTimer(WPARAM id) {
         Timer* ticking = *timer;
         Raise([ticking] { ticking->RaiseTimer(); });
     }
+}
+
+LRESULT FormWindow::OnGetDpiScaledSize(WPARAM dpi, SIZE* size) const {
+    // The form keeps its logical size: the window is that size scaled, not
+    // its client area, whose frame grows by other rules.
+    const RECT rect = DpiScale(static_cast<int>(dpi)).ToDevice(form_.Bounds());
+    *size = SIZE{rect.right - rect.left, rect.bottom - rect.top};
+    return TRUE;
+}
+
+void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    scale_ = DpiScale(dpi);
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    AcceptRealBounds();
+    // Every control lies elsewhere on the device now, and draws with fonts
+    // and pictures made for the new DPI.
+    for (const auto& control : form_.Controls()) {
+        if (ControlPeer* peer = control->Peer()) {
+            peer->Update(Property::kBounds);
+            peer->Update(Property::kFont);
+        }
+    }
+    GetPlatform().Syncs().SyncWaiting();
+    ApplyIcon();
+    RECT client;
+    GetClientRect(Handle(), &client);
+    InvalidateArea(client);
 }
 
 HWND FormWindow::FirstTabStop() const {
@@ -337,6 +390,11 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return Window::OnMessage(message, wParam, lParam);
         case WM_TIMER:
             OnTimer(wParam);
+            return 0;
+        case kGetDpiScaledSizeMessage:
+            return OnGetDpiScaledSize(wParam, reinterpret_cast<SIZE*>(lParam));
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         default:
             return Window::OnMessage(message, wParam, lParam);

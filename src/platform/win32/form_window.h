@@ -1,6 +1,9 @@
 // The peer of a form: a top-level window with a fixed frame. It paints the
 // controls that have no window of their own (picture boxes, the image, the
-// labels) into the back buffer of its client area. It routes
+// labels) into the back buffer of its client area, at the DPI of the display
+// it is on: the form is laid out in logical pixels, the window and all in it
+// are that layout scaled, and a move to a display of another DPI scales
+// everything anew. Its size is held to the work area of its display. It routes
 // the pointer to the control under it, holding the control a button was
 // pressed on until the button is released, runs the form's timers, and turns
 // closing and activation into the form's events. Command buttons are child
@@ -13,6 +16,7 @@
 
 #include "accessible_form.h"
 #include "back_buffer.h"
+#include "dpi_scale.h"
 #include "handles.h"
 #include "toolkit/form.h"
 #include "toolkit/peer.h"
@@ -49,6 +53,8 @@ class FormWindow : public FormPeer, public Window {
     IAccessible* AccessibleObject();
 
     Form& GetForm() const { return form_; }
+    // Between the form's logical pixels and the window's device pixels.
+    const DpiScale& Scale() const { return scale_; }
     // Timers tick through the form's window.
     void StartTimer(Timer& timer, UINT interval);
     void StopTimer(Timer& timer);
@@ -59,9 +65,14 @@ class FormWindow : public FormPeer, public Window {
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    // Puts the window where the form is, scaled and held to its display.
+    void Place();
     // Takes the window's real outer rectangle into the form.
     void AcceptRealBounds();
     void ApplyIcon();
+    // The size the window takes at another DPI, asked for before a move.
+    LRESULT OnGetDpiScaledSize(WPARAM dpi, SIZE* size) const;
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void OnPaint();
     void OnActivate(WPARAM wParam);
     void OnMouseMove(LPARAM lParam);
@@ -79,6 +90,7 @@ class FormWindow : public FormPeer, public Window {
     HWND FirstTabStop() const;
 
     Form& form_;
+    DpiScale scale_;
     // Known from the definition: the message loop asks for every message.
     const bool hasDialogKeys_;
     UniqueIcon bigIcon_;

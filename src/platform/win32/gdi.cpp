@@ -18,9 +18,8 @@ std::uint32_t ToPixel(OleColor color) {
     return OpaquePixel(GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
-UniqueFont CreateControlFont(const Font& font) {
-    const WindowDc screen(nullptr);
-    const int height = -static_cast<int>(std::lround(font.size * GetDeviceCaps(screen.get(), LOGPIXELSY) / 72.0));
+UniqueFont CreateControlFont(const Font& font, const DpiScale& scale) {
+    const int height = -static_cast<int>(std::lround(font.size * scale.Dpi() / 72.0));
     std::wstring name = Widen(font.name);
     name.resize(std::min<std::size_t>(name.size(), LF_FACESIZE - 1));
     return UniqueFont(CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
@@ -46,10 +45,6 @@ void DrawPixels(HDC dc, const PixelImage& image, PixelPoint at) {
     const BITMAPINFO info = DibInfo(image.size);
     SetDIBitsToDevice(dc, at.x, at.y, static_cast<DWORD>(image.size.width), static_cast<DWORD>(image.size.height), 0, 0,
                       0, static_cast<UINT>(image.size.height), image.pixels.data(), &info, DIB_RGB_COLORS);
-}
-
-RECT ToRect(const PixelRect& rect) {
-    return RECT{rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
 }
 
 }  // namespace startart::win32

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 
+#include "dpi_scale.h"
 #include "handles.h"
 #include "toolkit/color.h"
 #include "toolkit/font.h"
@@ -20,9 +21,9 @@ COLORREF ToColorRef(OleColor color);
 // The same colour as an opaque 0xFFRRGGBB pixel.
 std::uint32_t ToPixel(OleColor color);
 
-// Face name, size in points (at the screen's vertical resolution) and
-// weight; ANSI character set, no italic, underline or strike-through.
-UniqueFont CreateControlFont(const Font& font);
+// Face name, size in points at the scale's DPI, and weight; ANSI character
+// set, no italic, underline or strike-through.
+UniqueFont CreateControlFont(const Font& font, const DpiScale& scale);
 
 // Draws the image with its top-left corner at the point, unscaled; its
 // pixels must be opaque.
@@ -30,7 +31,5 @@ void DrawPixels(HDC dc, const PixelImage& image, PixelPoint at);
 
 // A 32-bit top-down DIB description of the given size.
 BITMAPINFO DibInfo(PixelSize size);
-
-RECT ToRect(const PixelRect& rect);
 
 }  // namespace startart::win32

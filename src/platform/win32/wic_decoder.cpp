@@ -8,6 +8,8 @@
 #include <optional>
 
 #include "basic/runtime_error.h"
+#include "text.h"
+#include "toolkit/high_resolution_picture.h"
 #include "toolkit/picture_limits.h"
 #include "win32_picture.h"
 
@@ -23,7 +25,7 @@ bool Succeeded(HRESULT result) {
     return SUCCEEDED(result);
 }
 
-std::optional<Win32Picture> Decode(IWICImagingFactory& factory, const std::wstring& path) {
+std::optional<DecodedPicture> Decode(IWICImagingFactory& factory, const std::wstring& path) {
     ComPtr<IWICBitmapDecoder> decoder;
     ComPtr<IWICBitmapFrameDecode> frame;
     if (!Succeeded(factory.CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
@@ -58,7 +60,12 @@ std::optional<Win32Picture> Decode(IWICImagingFactory& factory, const std::wstri
     if (SUCCEEDED(decoder->GetContainerFormat(&container)) && container == GUID_ContainerFormatIco) {
         icon.file = path;
     }
-    return Win32Picture(std::move(image), std::move(icon));
+    return DecodedPicture{std::move(image), std::move(icon)};
+}
+
+bool IsFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace
@@ -71,16 +78,24 @@ IWICImagingFactory& WicDecoder::Factory() {
     return *factory_.Get();
 }
 
-Picture WicDecoder::Load(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+std::optional<DecodedPicture> WicDecoder::Decode(const std::wstring& path) {
+    return IsFile(path) ? win32::Decode(Factory(), path) : std::nullopt;
+}
+
+Picture WicDecoder::Load(const std::string& path) {
+    const std::wstring file = Widen(path);
+    if (!IsFile(file)) {
         RaiseFileNotFound();
     }
-    auto picture = Decode(Factory(), path);
+    std::optional<DecodedPicture> picture = win32::Decode(Factory(), file);
     if (!picture) {
         RaiseInvalidPicture();
     }
-    return Picture(std::make_shared<const Win32Picture>(std::move(*picture)));
+    std::wstring partner = Widen(HighResolutionName(path));
+    if (!IsFile(partner)) {
+        partner.clear();
+    }
+    return Picture(std::make_shared<const Win32Picture>(std::move(*picture), std::move(partner), this));
 }
 
 }  // namespace startart::win32

@@ -7,6 +7,7 @@
 
 #include <wincodec.h>
 
+#include <optional>
 #include <string>
 
 #include "handles.h"
@@ -14,12 +15,17 @@
 
 namespace startart::win32 {
 
+struct DecodedPicture;
+
 class WicDecoder {
   public:
     // Raises run-time error 53 when the file does not exist and 481 when it
     // holds no picture that decodes or one too large; throws bad_alloc when
-    // memory runs out.
-    Picture Load(const std::wstring& path);
+    // memory runs out. A partner for high resolution beside the file is
+    // decoded when it is first drawn.
+    Picture Load(const std::string& path);
+    // nullopt for a file that is missing or holds no picture that decodes.
+    std::optional<DecodedPicture> Decode(const std::wstring& path);
 
   private:
     IWICImagingFactory& Factory();

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "gdi.h"
+#include "toolkit/high_resolution_picture.h"
+#include "wic_decoder.h"
 
 namespace startart::win32 {
 namespace {
@@ -24,28 +26,16 @@ std::uint32_t Unpremultiplied(std::uint32_t pixel) {
     return result;
 }
 
-}  // namespace
-
-UniqueIcon Win32Picture::MakeIcon(int edge) const {
-    HANDLE icon = nullptr;
-    if (icon_.resource) {
-        icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(icon_.resource), IMAGE_ICON, edge, edge,
-                          LR_DEFAULTCOLOR);
-    } else if (!icon_.file.empty()) {
-        icon = LoadImageW(nullptr, icon_.file.c_str(), IMAGE_ICON, edge, edge, LR_LOADFROMFILE);
-    }
-    return icon ? UniqueIcon(static_cast<HICON>(icon)) : IconFromPixels(edge);
-}
-
-UniqueIcon Win32Picture::IconFromPixels(int edge) const {
-    if (image_.size.width <= 0 || image_.size.height <= 0) {
+// The pixels scaled into an icon with an all-clear mask: their alpha decides
+// what shows.
+UniqueIcon IconFromPixels(const PixelImage& image, int edge) {
+    if (image.size.width <= 0 || image.size.height <= 0) {
         return UniqueIcon();
     }
-    const PixelImage scaled = ScaledImage(image_, PixelSize{edge, edge});
+    const PixelImage scaled = ScaledImage(image, PixelSize{edge, edge});
     const BITMAPINFO info = DibInfo(scaled.size);
     void* bits = nullptr;
     const UniqueBitmap color(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    // An all-clear mask: the colour bitmap's alpha decides what shows.
     const std::vector<BYTE> clear(static_cast<std::size_t>((edge + 15) / 16 * 2 * edge), 0);
     const UniqueBitmap mask(CreateBitmap(edge, edge, 1, 1, clear.data()));
     if (!color || !mask) {
@@ -60,6 +50,40 @@ UniqueIcon Win32Picture::IconFromPixels(int edge) const {
     iconInfo.hbmColor = color.get();
     iconInfo.hbmMask = mask.get();
     return UniqueIcon(CreateIconIndirect(&iconInfo));
+}
+
+}  // namespace
+
+const DecodedPicture& Win32Picture::At(const DpiScale& scale) const {
+    if (!scale.AboveLogical()) {
+        return own_;
+    }
+    if (!partner_ && !partnerFile_.empty()) {
+        // A partner that does not decode or has another size than twice the
+        // picture's is left aside; check tells the publisher.
+        std::optional<DecodedPicture> decoded = decoder_->Decode(partnerFile_);
+        const PixelSize size = decoded ? decoded->image.size : PixelSize{};
+        if (IsHighResolutionPartner(static_cast<std::uint64_t>(size.width), static_cast<std::uint64_t>(size.height),
+                                    static_cast<std::uint64_t>(Size().width),
+                                    static_cast<std::uint64_t>(Size().height))) {
+            partner_.emplace(std::move(*decoded));
+        } else {
+            partnerFile_.clear();
+        }
+    }
+    return partner_ ? *partner_ : own_;
+}
+
+UniqueIcon Win32Picture::MakeIcon(int edge, const DpiScale& scale) const {
+    const DecodedPicture& source = At(scale);
+    HANDLE icon = nullptr;
+    if (source.icon.resource) {
+        icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(source.icon.resource), IMAGE_ICON, edge, edge,
+                          LR_DEFAULTCOLOR);
+    } else if (!source.icon.file.empty()) {
+        icon = LoadImageW(nullptr, source.icon.file.c_str(), IMAGE_ICON, edge, edge, LR_LOADFROMFILE);
+    }
+    return icon ? UniqueIcon(static_cast<HICON>(icon)) : IconFromPixels(source.image, edge);
 }
 
 const Win32Picture* PictureOf(const Picture& picture) {

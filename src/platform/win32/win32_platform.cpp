@@ -85,20 +85,18 @@ FormWindow* Win32Platform::FormWindowOf(HWND window) const {
 }
 
 ScreenMetrics Win32Platform::Metrics() const {
-    const WindowDc screen(nullptr);
+    // The core works in logical pixels of 15 twips on any display; the
+    // primary display's size is told in them too.
+    const DpiScale primary(DpiOf(nullptr));
     ScreenMetrics metrics;
-    metrics.twipsPerPixelX = 1440.0f / static_cast<float>(GetDeviceCaps(screen.get(), LOGPIXELSX));
-    metrics.twipsPerPixelY = 1440.0f / static_cast<float>(GetDeviceCaps(screen.get(), LOGPIXELSY));
-    metrics.widthPixels = GetSystemMetrics(SM_CXSCREEN);
-    metrics.heightPixels = GetSystemMetrics(SM_CYSCREEN);
+    metrics.widthPixels = primary.ToLogical(GetSystemMetrics(SM_CXSCREEN));
+    metrics.heightPixels = primary.ToLogical(GetSystemMetrics(SM_CYSCREEN));
     return metrics;
 }
 
 PixelSize Win32Platform::FrameSize(FormBorderStyle style) const {
     const FrameStyles styles = StylesOf(style);
-    RECT rect{0, 0, 0, 0};
-    AdjustWindowRectEx(&rect, styles.style, FALSE, styles.exStyle);
-    return PixelSize{rect.right - rect.left, rect.bottom - rect.top};
+    return LogicalFrame(styles.style, styles.exStyle);
 }
 
 FormWindow& Win32Platform::FormWindowFor(const Control& control) const {
@@ -125,7 +123,7 @@ std::unique_ptr<ControlPeer> Win32Platform::CreateControlPeer(Control& control) 
         case ControlKind::kLabel:
             return std::make_unique<LabelPeer>(form, static_cast<Label&>(control));
         case ControlKind::kCommandButton:
-            return std::make_unique<CommandButtonWindow>(static_cast<CommandButton&>(control), form.Handle());
+            return std::make_unique<CommandButtonWindow>(static_cast<CommandButton&>(control), form);
         case ControlKind::kTimer:
             return std::make_unique<TimerPeer>(form, static_cast<Timer&>(control));
         default:
@@ -137,15 +135,15 @@ Picture Win32Platform::DesignIcon() {
     if (designIcon_.Empty()) {
         constexpr int kEdge = 32;
         const IconSource source{L"", kDesignIconResource};
-        const UniqueIcon icon = Win32Picture(PixelImage{}, source).MakeIcon(kEdge);
-        designIcon_ =
-            Picture(std::make_shared<const Win32Picture>(icon ? IconPixels(icon.get(), kEdge) : PixelImage{}, source));
+        const UniqueIcon icon = Win32Picture(DecodedPicture{PixelImage{}, source}).MakeIcon(kEdge);
+        designIcon_ = Picture(std::make_shared<const Win32Picture>(
+            DecodedPicture{icon ? IconPixels(icon.get(), kEdge) : PixelImage{}, source}));
     }
     return designIcon_;
 }
 
 Picture Win32Platform::LoadPicture(const std::string& path) {
-    return decoder_.Load(Widen(path));
+    return decoder_.Load(path);
 }
 
 int Win32Platform::SetTextCharacterExtra(DeviceContext dc, int extra) {

@@ -36,10 +36,11 @@ void Window::Create(DWORD exStyle,
                     ATOM windowClass,
                     const std::wstring& text,
                     DWORD style,
-                    PixelRect rect,
+                    const RECT& rect,
                     HWND parent) {
-    const HWND window = CreateWindowExW(exStyle, MAKEINTATOM(windowClass), text.c_str(), style, rect.left, rect.top,
-                                        rect.width, rect.height, parent, nullptr, GetModuleHandleW(nullptr), this);
+    const HWND window =
+        CreateWindowExW(exStyle, MAKEINTATOM(windowClass), text.c_str(), style, rect.left, rect.top,
+                        rect.right - rect.left, rect.bottom - rect.top, parent, nullptr, GetModuleHandleW(nullptr), this);
     if (!window) {
         throw std::runtime_error("CreateWindowExW failed");
     }

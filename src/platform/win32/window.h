@@ -14,7 +14,6 @@
 #include <string>
 
 #include "handles.h"
-#include "toolkit/geometry.h"
 
 namespace startart {
 class Control;
@@ -47,7 +46,7 @@ class Window : public HasWindow {
     explicit Window(Win32Platform& platform) : platform_(platform) {}
     virtual ~Window();
 
-    void Create(DWORD exStyle, ATOM windowClass, const std::wstring& text, DWORD style, PixelRect rect, HWND parent);
+    void Create(DWORD exStyle, ATOM windowClass, const std::wstring& text, DWORD style, const RECT& rect, HWND parent);
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Runs core code for an event inside the event barrier, then shows what
     // it changed (DeferredSync), inside the barrier too. The peer may be gone

@@ -11,7 +11,7 @@
 namespace startart::win32 {
 
 WindowlessControl::WindowlessControl(FormWindow& form, Control& control)
-    : form_(form), control_(control), shown_(ShownArea(control)) {
+    : form_(form), control_(control), shown_(ShownArea(control, form.Scale())) {
     form_.InvalidateArea(shown_);
 }
 
@@ -21,7 +21,7 @@ WindowlessControl::~WindowlessControl() {
 
 void WindowlessControl::Update(Property) {
     form_.InvalidateArea(shown_);
-    shown_ = ShownArea(control_);
+    shown_ = ShownArea(control_, form_.Scale());
     form_.InvalidateArea(shown_);
 }
 
@@ -30,25 +30,28 @@ void ImagePeer::Paint(HDC dc, const RECT&) {
     if (!picture) {
         return;
     }
-    const PixelRect bounds = image_.Bounds();
-    const PixelSize size = image_.Stretch() ? PixelSize{bounds.width, bounds.height} : picture->Size();
+    const DpiScale& scale = Form().Scale();
+    const RECT placed = RectInForm(image_, scale);
+    const PixelImage& source = picture->At(scale).image;
+    const PixelSize size = image_.Stretch() ? PixelSize{placed.right - placed.left, placed.bottom - placed.top}
+                                            : PixelSize{scale.ToDevice(picture->Size().width),
+                                                        scale.ToDevice(picture->Size().height)};
     // Transparent parts show the form's background.
-    const Key key{picture, size, ToPixel(image_.Parent().BackColor())};
+    const Key key{&source, size, ToPixel(image_.Parent().BackColor())};
     if (key != cachedFor_) {
-        const PixelImage& source = picture->Image();
         cached_ = size == source.size ? source : ScaledImage(source, size);
         Flatten(cached_, key.background);
         cachedFor_ = key;
     }
-    const RECT clip = ToRect(bounds);
     const SavedDc saved(dc);
-    IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
-    DrawPixels(dc, cached_, PixelPoint{bounds.left, bounds.top});
+    IntersectClipRect(dc, placed.left, placed.top, placed.right, placed.bottom);
+    DrawPixels(dc, cached_, PixelPoint{placed.left, placed.top});
 }
 
 void LabelPeer::Paint(HDC dc, const RECT&) {
     const Control& label = GetControl();
-    RECT area = ToRect(label.Bounds());
+    const DpiScale& scale = Form().Scale();
+    RECT area = RectInForm(label, scale);
     const UniqueBrush back(CreateSolidBrush(ToColorRef(label.BackColor())));
     FillRect(dc, &area, back.get());
     if (label.BorderStyle() == 1) {
@@ -56,7 +59,7 @@ void LabelPeer::Paint(HDC dc, const RECT&) {
         FrameRect(dc, &area, line.get());
         InflateRect(&area, -1, -1);
     }
-    const UniqueFont font = CreateControlFont(label.GetFont());
+    const UniqueFont font = CreateControlFont(label.GetFont(), scale);
     const Selection selected(dc, font.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(label.ForeColor()));

@@ -23,6 +23,7 @@ class WindowlessControl : public ControlPeer, public FormPainted {
 
   protected:
     Control& GetControl() const { return control_; }
+    FormWindow& Form() const { return form_; }
 
   private:
     FormWindow& form_;
@@ -31,8 +32,10 @@ class WindowlessControl : public ControlPeer, public FormPainted {
 };
 
 // The image: its picture at natural size, or stretched to the control with
-// a smoothing filter. The stretched pixels are kept for the next paint and
-// made again only when the picture, the size or the background changes.
+// a smoothing filter, straight from the picture (or its partner for high
+// resolution) to the device pixels. The stretched pixels are kept for the
+// next paint and made again only when the source, the size or the background
+// changes.
 class ImagePeer : public WindowlessControl {
   public:
     ImagePeer(FormWindow& form, Image& image) : WindowlessControl(form, image), image_(image) {}
@@ -40,7 +43,7 @@ class ImagePeer : public WindowlessControl {
 
   private:
     struct Key {
-        const PictureData* picture = nullptr;
+        const PixelImage* source = nullptr;
         PixelSize size;
         std::uint32_t background = 0;
         bool operator==(const Key&) const = default;

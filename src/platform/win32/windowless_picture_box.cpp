@@ -7,13 +7,12 @@
 #include "form_layers.h"
 #include "form_window.h"
 #include "gdi.h"
-#include "text.h"
 
 namespace startart::win32 {
 namespace {
 
-RECT WholeOf(const PixelRect& rect) {
-    return RECT{0, 0, rect.width, rect.height};
+RECT SizeOf(const RECT& rect) {
+    return RECT{0, 0, rect.right - rect.left, rect.bottom - rect.top};
 }
 
 }  // namespace
@@ -36,7 +35,7 @@ void WindowlessPictureBox::Update(Property changed) {
             break;
         case Property::kBackColor:
         case Property::kPicture:
-            Touch(WholeOf(box_.Bounds()));
+            Touch(SizeOf(RectInForm(box_, form_.Scale())));
             break;
         default:
             break;
@@ -48,13 +47,21 @@ BoxSurface& WindowlessPictureBox::Canvas() {
         surface_.emplace();
     }
     const PixelRect bounds = box_.Bounds();
-    const BackdropLook look{box_.GetPicture(), PixelSize{bounds.width, bounds.height}, ToPixel(box_.BackColor())};
+    const BackdropLook look{box_.GetPicture(), PixelSize{bounds.width, bounds.height}, ToPixel(box_.BackColor()),
+                            BoxTile(box_), form_.Scale()};
     if (!surface_->Shows(look)) {
+        // At a new DPI the text stays and is drawn anew; a new picture, size
+        // or colour is a new surface, without text.
+        const bool rescaled = surface_->ShowsAtAnotherScale(look);
         surface_->SetBackdrop(backdrops_.Get(look));
-        printed_.Reset();
-        Touch(WholeOf(bounds));
+        Touch(SizeOf(RectInForm(box_, look.scale)));
+        if (!rescaled) {
+            printed_.Reset();
+        }
+        for (const PrintedText& printed : printed_.Printed()) {
+            surface_->DrawText(printed);
+        }
     }
-    surface_->UseFont(box_.GetFont());
     return *surface_;
 }
 
@@ -76,20 +83,19 @@ BoxSurface& WindowlessPictureBox::ShownCanvas() {
 }
 
 void WindowlessPictureBox::Print(const std::string& text, PixelPoint at) {
-    const std::wstring wide = Widen(text);
-    if (wide.empty()) {
+    if (text.empty()) {
         return;
     }
     BoxSurface& surface = Canvas();
-    const OleColor color = box_.ForeColor();
-    switch (printed_.Print(PrintedText{text, at, box_.GetFont(), color, GetTextCharacterExtra(surface.Dc())})) {
+    PrintedText printed{text, at, box_.GetFont(), box_.ForeColor(), GetTextCharacterExtra(surface.Dc())};
+    switch (printed_.Print(printed)) {
         case PrintLog::Drawing::kNone:
             return;
         case PrintLog::Drawing::kClearThenText:
             Touch(surface.ClearText());
             [[fallthrough]];
         case PrintLog::Drawing::kText:
-            Touch(surface.DrawText(wide, at, ToColorRef(color)));
+            Touch(surface.DrawText(printed));
             return;
     }
 }
@@ -100,8 +106,8 @@ void WindowlessPictureBox::Touch(const RECT& area) {
 }
 
 void WindowlessPictureBox::Sync() {
-    const RECT placed = RectInForm(box_);
-    const RECT shownArea = ShownArea(box_);
+    const RECT placed = RectInForm(box_, form_.Scale());
+    const RECT shownArea = ShownArea(box_, form_.Scale());
     if (!EqualRect(&placed, &placed_) || !EqualRect(&shownArea, &shownArea_)) {
         form_.InvalidateArea(shownArea_);
         form_.InvalidateArea(shownArea);
@@ -127,8 +133,8 @@ DeviceContext WindowlessPictureBox::hDC() {
 }
 
 void WindowlessPictureBox::Paint(HDC canvas, const RECT& area) {
-    const RECT placed = RectInForm(box_);
-    const RECT shownArea = ShownArea(box_);
+    const RECT placed = RectInForm(box_, form_.Scale());
+    const RECT shownArea = ShownArea(box_, form_.Scale());
     RECT painted;
     if (!IntersectRect(&painted, &shownArea, &area)) {
         return;
