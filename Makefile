@@ -63,8 +63,10 @@ fuzz:
 # What a publisher downloads: build/release/startart-<version>-win32.zip, and
 # build/release/startart-pack, the optimised native tool with the i686 menu
 # beside it. Builds of their own, apart from the tests' builds. Given on the
-# command line, SIGN_PKCS12, SIGN_PASSWORD_FILE and SIGN_TIMESTAMP_URL reach
-# scripts/make-release in its environment, and it signs the programs.
+# command line, SIGN_PKCS12 and SIGN_PASSWORD_FILE (a key in a file), or
+# SIGN_PKCS11_MODULE, SIGN_KEY_URI, SIGN_CERT and SIGN_PIN_FILE (a key on a
+# token), and SIGN_TIMESTAMP_URL reach scripts/make-release in its
+# environment, and it signs the programs.
 release: packages
 	cmake --preset release-tool
 	cmake --build --preset release-tool
