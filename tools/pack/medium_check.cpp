@@ -186,9 +186,21 @@ class MediumCheck {
             return std::nullopt;
         }
         const auto path = FindOnMedium(medium_, name);
-        const auto bytes = path ? ReadFileBytes(*path) : std::nullopt;
-        if (!bytes) {
+        if (!path) {
             Report(where + ": Datei '" + name + "' fehlt");
+            return std::nullopt;
+        }
+        return CheckPictureFile(where, name, *path);
+    }
+
+    // The header of the picture file `name` at `path`, when the menu loads
+    // it: in a format it knows, within the size it accepts, and whole.
+    std::optional<PictureHeader> CheckPictureFile(const std::string& where,
+                                                  const std::string& name,
+                                                  const std::filesystem::path& path) {
+        const auto bytes = ReadFileBytes(path);
+        if (!bytes) {
+            Report(where + ": '" + name + "' lässt sich nicht lesen");
             return std::nullopt;
         }
         const PictureHeader header = ReadPictureHeader(*bytes);
