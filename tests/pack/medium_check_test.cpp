@@ -156,6 +156,26 @@ TEST_F(MediumCheckTest, PicturesMayNotClaimMoreThanTheMenuLoads) {
                                      "Feld 'bild': 'bilder\\\\knoepfe.bmp' gibt 10000×5001" + limit));
 }
 
+TEST_F(MediumCheckTest, HighResolutionPicturesMustLoadAtTwiceTheSizeOfTheirPartners) {
+    // Found as the settings' names are, whatever their case.
+    medium.Write("velmo@2x.bmp", Bmp24(64, 64));
+    medium.Write("bilder/titel@2x.bmp", Bmp24(930, 914));
+    medium.Write("bilder/knoepfe@2x.bmp", Bmp24(1600, 320));
+    EXPECT_THAT(Check(), IsEmpty());
+
+    medium.Write("velmo@2x.bmp", "kein Bild");
+    medium.Write("bilder/titel@2x.bmp", Bmp24(929, 914));
+    medium.Write("bilder/knoepfe@2x.bmp", Bmp24(1600, 160));
+    EXPECT_THAT(Check(), ElementsAre("Feld 'icon': 'velmo@2x.bmp' ist kein Bild in einem Format, das das Menü lädt "
+                                     "(BMP, GIF, JPEG, PNG, TIFF, ICO, CUR)",
+                                     "Feld 'titelbild': 'Bilder\\Titel@2x.BMP' ist 929×914 Pixel groß; als @2x-Bild "
+                                     "zu 'Bilder\\Titel.BMP' (465×457) muss es genau 930×914 groß sein, sonst "
+                                     "übergeht das Menü es",
+                                     "Feld 'bild': 'bilder\\\\knoepfe@2x.bmp' ist 1600×160 Pixel groß; als @2x-Bild "
+                                     "zu 'bilder\\\\knoepfe.bmp' (800×160) muss es genau 1600×320 groß sein, sonst "
+                                     "übergeht das Menü es"));
+}
+
 TEST_F(MediumCheckTest, ATitlePictureOfAnotherSizeThanItsPlaceIsAWarning) {
     medium.Write("bilder/titel.bmp", Bmp24(800, 600));
     EXPECT_THAT(Check(), IsEmpty());

@@ -20,6 +20,7 @@
 #include "pack/picture_header.h"
 #include "pack/program_signature.h"
 #include "toolkit/command_line.h"
+#include "toolkit/high_resolution_picture.h"
 #include "toolkit/picture_limits.h"
 
 namespace startart::pack {
@@ -178,7 +179,8 @@ class MediumCheck {
         return window;
     }
 
-    // The header of the picture that `field` names, when it loads.
+    // The header of the picture that `field` names, when it loads; its
+    // high-resolution partner, where one lies beside it, is checked with it.
     std::optional<PictureHeader> CheckPicture(const char* field, const std::string& name) {
         const std::string where = "Feld '" + std::string(field) + "'";
         if (name.empty()) {
@@ -190,7 +192,31 @@ class MediumCheck {
             Report(where + ": Datei '" + name + "' fehlt");
             return std::nullopt;
         }
-        return CheckPictureFile(where, name, *path);
+        const auto header = CheckPictureFile(where, name, *path);
+        if (header) {
+            CheckHighResolutionPicture(where, name, *header);
+        }
+        return header;
+    }
+
+    // Above 100 % the menu draws a picture's high-resolution partner in its
+    // place. One that does not load, or has another size than the rule asks,
+    // it passes over, and the publisher's sharper picture is never seen; at
+    // 100 %, where a medium is usually tried out, nothing shows the fault.
+    void CheckHighResolutionPicture(const std::string& where, const std::string& name, const PictureHeader& picture) {
+        const std::string partnerName = HighResolutionName(name);
+        const auto path = FindOnMedium(medium_, partnerName);
+        if (!path) {
+            return;
+        }
+        const auto partner = CheckPictureFile(where, partnerName, *path);
+        if (partner && !IsHighResolutionPartner(partner->width, partner->height, picture.width, picture.height)) {
+            Report(where + ": '" + partnerName + "' ist " + Size(partner->width, partner->height) +
+                   " Pixel groß; als @2x-Bild zu '" + name + "' (" + Size(picture.width, picture.height) +
+                   ") muss es genau " +
+                   Size(picture.width * kHighResolutionFactor, picture.height * kHighResolutionFactor) +
+                   " groß sein, sonst übergeht das Menü es");
+        }
     }
 
     // The header of the picture file `name` at `path`, when the menu loads
