@@ -39,6 +39,34 @@ std::string Size(std::uint64_t width, std::uint64_t height) {
     return std::to_string(width) + "×" + std::to_string(height);
 }
 
+// The commonest laptop setting today: a display of 1920 × 1080 pixels at
+// 150 %, which the menu, laid out in 96-dpi pixels, sees as 1280 × 720.
+// Windows 11's taskbar is 48 pixels high at 100 % and grows with the scale,
+// so it takes 48 of those at the bottom.
+constexpr int kLaptopDisplayWidth = 1920;
+constexpr int kLaptopDisplayHeight = 1080;
+constexpr int kLaptopScalePercent = 150;
+constexpr int kTaskbarHeight = 48;
+
+constexpr ScreenMetrics LaptopWorkArea() {
+    ScreenMetrics area;
+    area.widthPixels = kLaptopDisplayWidth * 100 / kLaptopScalePercent;
+    area.heightPixels = kLaptopDisplayHeight * 100 / kLaptopScalePercent - kTaskbarHeight;
+    return area;
+}
+
+int WidthPixels(const Screen& screen) {
+    return screen.ToPixelsX(screen.Width());
+}
+
+int HeightPixels(const Screen& screen) {
+    return screen.ToPixelsY(screen.Height());
+}
+
+bool FitsOn(const MainWindowPixels& window, const Screen& screen) {
+    return window.width <= WidthPixels(screen) && window.height <= HeightPixels(screen);
+}
+
 // Whether the last part of a file name has a dot; Windows appends ".exe" to
 // a program named without one.
 bool HasExtension(const std::string& name) {
@@ -82,7 +110,8 @@ std::string KnownTargets() {
 
 class MediumCheck {
   public:
-    explicit MediumCheck(const std::filesystem::path& medium) : medium_(medium), screen_(ScreenMetrics{}) {}
+    explicit MediumCheck(const std::filesystem::path& medium)
+        : medium_(medium), screen_(ScreenMetrics{}), laptop_(LaptopWorkArea()) {}
 
     MediumFindings Run() {
         if (const auto menu = FindOnMedium(medium_, kMenuProgramName)) {
@@ -169,12 +198,16 @@ class MediumCheck {
                 "einem Überlauf ab");
             return std::nullopt;
         }
-        const int screenWidth = screen_.ToPixelsX(screen_.Width());
-        const int screenHeight = screen_.ToPixelsY(screen_.Height());
-        if (window.width > screenWidth || window.height > screenHeight) {
+        if (!FitsOn(window, screen_)) {
             Report("das Fenster wird " + Size(window.width, window.height) +
-                   " Pixel groß und passt nicht auf einen Bildschirm von " + Size(screenWidth, screenHeight) +
-                   "; anzahl, hoehe oder abstand verkleinern");
+                   " Pixel groß und passt nicht auf einen Bildschirm von " +
+                   Size(WidthPixels(screen_), HeightPixels(screen_)) + "; anzahl, hoehe oder abstand verkleinern");
+        } else if (!FitsOn(window, laptop_)) {
+            Warn("das Fenster wird " + Size(window.width, window.height) +
+                 " Pixel groß und passt nicht auf einen Bildschirm von " +
+                 Size(kLaptopDisplayWidth, kLaptopDisplayHeight) + " bei " + std::to_string(kLaptopScalePercent) +
+                 " % (die häufigste Einstellung heutiger Laptops; über der Taskleiste bleiben dort " +
+                 Size(WidthPixels(laptop_), HeightPixels(laptop_)) + " Pixel); anzahl, hoehe oder abstand verkleinern");
         }
         return window;
     }
@@ -407,7 +440,11 @@ class MediumCheck {
     }
 
     const std::filesystem::path& medium_;
+    // The screen the menu's core assumes: the window must fit it.
     const Screen screen_;
+    // The window should fit here too, or on the commonest laptops its lower
+    // part lies under the taskbar or beyond the screen.
+    const Screen laptop_;
     MediumFindings findings_;
     // Whether a visible button opens an .rtf or .ini document.
     bool documentsOpenedByType_ = false;

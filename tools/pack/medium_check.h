@@ -3,8 +3,9 @@
 // and their high-resolution partners load, each partner at the size it must
 // have, and the button picture holds the chosen design, every visible
 // button's target and the reader's installer are there, the window fits,
-// every name fits a disc, and autorun.inf starts the menu. It also names
-// what Windows may hold back: programs the menu starts that carry no
+// every name fits a disc, and autorun.inf starts the menu. It warns where
+// the window would not fit the commonest laptop display, and names what
+// Windows may hold back: programs the menu starts that carry no
 // signature, and an autorun.inf that is hidden like malware's.
 #pragma once
 
