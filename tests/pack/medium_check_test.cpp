@@ -1,5 +1,8 @@
 #include "pack/medium_check.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -12,6 +15,7 @@ namespace startart::pack {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
 
 // Said once for the .rtf and the .ini button of the medium below.
@@ -156,6 +160,26 @@ TEST_F(MediumCheckTest, PicturesMayNotClaimMoreThanTheMenuLoads) {
                                      "Feld 'bild': 'bilder\\\\knoepfe.bmp' gibt 10000×5001" + limit));
 }
 
+TEST_F(MediumCheckTest, HighResolutionPicturesMustLoadAtTwiceTheSizeOfTheirPartners) {
+    // Found as the settings' names are, whatever their case.
+    medium.Write("velmo@2x.bmp", Bmp24(64, 64));
+    medium.Write("bilder/titel@2x.bmp", Bmp24(930, 914));
+    medium.Write("bilder/knoepfe@2x.bmp", Bmp24(1600, 320));
+    EXPECT_THAT(Check(), IsEmpty());
+
+    medium.Write("velmo@2x.bmp", "kein Bild");
+    medium.Write("bilder/titel@2x.bmp", Bmp24(929, 914));
+    medium.Write("bilder/knoepfe@2x.bmp", Bmp24(1600, 160));
+    EXPECT_THAT(Check(), ElementsAre("Feld 'icon': 'velmo@2x.bmp' ist kein Bild in einem Format, das das Menü lädt "
+                                     "(BMP, GIF, JPEG, PNG, TIFF, ICO, CUR)",
+                                     "Feld 'titelbild': 'Bilder\\Titel@2x.BMP' ist 929×914 Pixel groß; als @2x-Bild "
+                                     "zu 'Bilder\\Titel.BMP' (465×457) muss es genau 930×914 groß sein, sonst "
+                                     "übergeht das Menü es",
+                                     "Feld 'bild': 'bilder\\\\knoepfe@2x.bmp' ist 1600×160 Pixel groß; als @2x-Bild "
+                                     "zu 'bilder\\\\knoepfe.bmp' (800×160) muss es genau 1600×320 groß sein, sonst "
+                                     "übergeht das Menü es"));
+}
+
 TEST_F(MediumCheckTest, ATitlePictureOfAnotherSizeThanItsPlaceIsAWarning) {
     medium.Write("bilder/titel.bmp", Bmp24(800, 600));
     EXPECT_THAT(Check(), IsEmpty());
@@ -243,21 +267,49 @@ TEST_F(MediumCheckTest, TheButtonPictureMustHoldTheChosenDesign) {
                                      "Feld 'hoehe' ist -40; es muss mindestens 1 sein"));
 }
 
-TEST_F(MediumCheckTest, TheWindowMustFitA1024x768Screen) {
+// The window must fit the 1024 x 768 screen the core assumes, and should fit
+// the 1280 x 672 pixels above the taskbar of a 1920 x 1080 display at 150 %.
+// The window is four thirds as wide as high, so wherever its height fits
+// either screen its width fits too: only the height tells. A window too
+// large for both is said once, as the problem.
+TEST_F(MediumCheckTest, TheWindowMustFitA1024x768ScreenAndShouldFitALaptopAt150Percent) {
     settings.menu.anzahl = 15;
     for (int i = 6; i < 15; ++i) {
         settings.buttons[static_cast<std::size_t>(i)] = {"", "", ""};
     }
-    settings.menu.abstand = 75;  // 9000 + 1200 + 345 twips: 703 pixels high, 937 wide
-    EXPECT_THAT(Check(), IsEmpty());
-
-    settings.menu.abstand = 300;  // 14145 twips
-    EXPECT_THAT(Check(), ElementsAre("das Fenster wird 1257×943 Pixel groß und passt nicht auf einen Bildschirm von "
-                                     "1024×768; anzahl, hoehe oder abstand verkleinern"));
-
-    settings.menu.abstand = 2100;  // 16 gaps overflow 16 bits
-    EXPECT_THAT(Check(), ElementsAre("die Fensterhöhe aus anzahl, hoehe und abstand läuft über 32767 Twips; das Menü "
-                                     "bricht mit einem Überlauf ab"));
+    const auto onTheLaptop = [](const std::string& size) {
+        return "das Fenster wird " + size +
+               " Pixel groß und passt nicht auf einen Bildschirm von 1920×1080 bei 150 % (die häufigste Einstellung "
+               "heutiger Laptops; über der Taskleiste bleiben dort 1280×672 Pixel); anzahl, hoehe oder abstand "
+               "verkleinern";
+    };
+    const struct {
+        Int16 abstand;  // 9000 + 345 + 16 × abstand twips high
+        std::vector<std::string> problems;
+        std::vector<std::string> windowWarnings;
+    } cases[] = {
+        {46, {}, {}},  // 10081 twips: 672 pixels
+        {47, {}, {onTheLaptop("897×673")}},
+        {136, {}, {onTheLaptop("1024×768")}},
+        {137,
+         {"das Fenster wird 1025×769 Pixel groß und passt nicht auf einen Bildschirm von 1024×768; anzahl, hoehe oder "
+          "abstand verkleinern"},
+         {}},
+        {2100,  // 16 gaps overflow 16 bits
+         {"die Fensterhöhe aus anzahl, hoehe und abstand läuft über 32767 Twips; das Menü bricht mit einem Überlauf "
+          "ab"},
+         {}},
+    };
+    for (const auto& c : cases) {
+        settings.menu.abstand = c.abstand;
+        medium.WriteSettings(settings);
+        const MediumFindings findings = CheckMedium(medium.Path());
+        std::vector<std::string> windowWarnings;
+        std::ranges::copy_if(findings.warnings, std::back_inserter(windowWarnings),
+                             [](const std::string& warning) { return warning.starts_with("das Fenster"); });
+        EXPECT_THAT(findings.problems, ElementsAreArray(c.problems)) << c.abstand;
+        EXPECT_THAT(windowWarnings, ElementsAreArray(c.windowWarnings)) << c.abstand;
+    }
 }
 
 TEST_F(MediumCheckTest, AtMostFifteenButtons) {

@@ -20,6 +20,7 @@
 #include "pack/picture_header.h"
 #include "pack/program_signature.h"
 #include "toolkit/command_line.h"
+#include "toolkit/high_resolution_picture.h"
 #include "toolkit/picture_limits.h"
 
 namespace startart::pack {
@@ -36,6 +37,34 @@ std::size_t CharacterCount(const std::string& utf8) {
 
 std::string Size(std::uint64_t width, std::uint64_t height) {
     return std::to_string(width) + "×" + std::to_string(height);
+}
+
+// The commonest laptop setting today: a display of 1920 × 1080 pixels at
+// 150 %, which the menu, laid out in 96-dpi pixels, sees as 1280 × 720.
+// Windows 11's taskbar is 48 pixels high at 100 % and grows with the scale,
+// so it takes 48 of those at the bottom.
+constexpr int kLaptopDisplayWidth = 1920;
+constexpr int kLaptopDisplayHeight = 1080;
+constexpr int kLaptopScalePercent = 150;
+constexpr int kTaskbarHeight = 48;
+
+constexpr ScreenMetrics LaptopWorkArea() {
+    ScreenMetrics area;
+    area.widthPixels = kLaptopDisplayWidth * 100 / kLaptopScalePercent;
+    area.heightPixels = kLaptopDisplayHeight * 100 / kLaptopScalePercent - kTaskbarHeight;
+    return area;
+}
+
+int WidthPixels(const Screen& screen) {
+    return screen.ToPixelsX(screen.Width());
+}
+
+int HeightPixels(const Screen& screen) {
+    return screen.ToPixelsY(screen.Height());
+}
+
+bool FitsOn(const MainWindowPixels& window, const Screen& screen) {
+    return window.width <= WidthPixels(screen) && window.height <= HeightPixels(screen);
 }
 
 // Whether the last part of a file name has a dot; Windows appends ".exe" to
@@ -81,7 +110,8 @@ std::string KnownTargets() {
 
 class MediumCheck {
   public:
-    explicit MediumCheck(const std::filesystem::path& medium) : medium_(medium), screen_(ScreenMetrics{}) {}
+    explicit MediumCheck(const std::filesystem::path& medium)
+        : medium_(medium), screen_(ScreenMetrics{}), laptop_(LaptopWorkArea()) {}
 
     MediumFindings Run() {
         if (const auto menu = FindOnMedium(medium_, kMenuProgramName)) {
@@ -168,17 +198,22 @@ class MediumCheck {
                 "einem Überlauf ab");
             return std::nullopt;
         }
-        const int screenWidth = screen_.ToPixelsX(screen_.Width());
-        const int screenHeight = screen_.ToPixelsY(screen_.Height());
-        if (window.width > screenWidth || window.height > screenHeight) {
+        if (!FitsOn(window, screen_)) {
             Report("das Fenster wird " + Size(window.width, window.height) +
-                   " Pixel groß und passt nicht auf einen Bildschirm von " + Size(screenWidth, screenHeight) +
-                   "; anzahl, hoehe oder abstand verkleinern");
+                   " Pixel groß und passt nicht auf einen Bildschirm von " +
+                   Size(WidthPixels(screen_), HeightPixels(screen_)) + "; anzahl, hoehe oder abstand verkleinern");
+        } else if (!FitsOn(window, laptop_)) {
+            Warn("das Fenster wird " + Size(window.width, window.height) +
+                 " Pixel groß und passt nicht auf einen Bildschirm von " +
+                 Size(kLaptopDisplayWidth, kLaptopDisplayHeight) + " bei " + std::to_string(kLaptopScalePercent) +
+                 " % (die häufigste Einstellung heutiger Laptops; über der Taskleiste bleiben dort " +
+                 Size(WidthPixels(laptop_), HeightPixels(laptop_)) + " Pixel); anzahl, hoehe oder abstand verkleinern");
         }
         return window;
     }
 
-    // The header of the picture that `field` names, when it loads.
+    // The header of the picture that `field` names, when it loads; its
+    // high-resolution partner, where one lies beside it, is checked with it.
     std::optional<PictureHeader> CheckPicture(const char* field, const std::string& name) {
         const std::string where = "Feld '" + std::string(field) + "'";
         if (name.empty()) {
@@ -186,9 +221,45 @@ class MediumCheck {
             return std::nullopt;
         }
         const auto path = FindOnMedium(medium_, name);
-        const auto bytes = path ? ReadFileBytes(*path) : std::nullopt;
-        if (!bytes) {
+        if (!path) {
             Report(where + ": Datei '" + name + "' fehlt");
+            return std::nullopt;
+        }
+        const auto header = CheckPictureFile(where, name, *path);
+        if (header) {
+            CheckHighResolutionPicture(where, name, *header);
+        }
+        return header;
+    }
+
+    // Above 100 % the menu draws a picture's high-resolution partner in its
+    // place. One that does not load, or has another size than the rule asks,
+    // it passes over, and the publisher's sharper picture is never seen; at
+    // 100 %, where a medium is usually tried out, nothing shows the fault.
+    void CheckHighResolutionPicture(const std::string& where, const std::string& name, const PictureHeader& picture) {
+        const std::string partnerName = HighResolutionName(name);
+        const auto path = FindOnMedium(medium_, partnerName);
+        if (!path) {
+            return;
+        }
+        const auto partner = CheckPictureFile(where, partnerName, *path);
+        if (partner && !IsHighResolutionPartner(partner->width, partner->height, picture.width, picture.height)) {
+            Report(where + ": '" + partnerName + "' ist " + Size(partner->width, partner->height) +
+                   " Pixel groß; als @2x-Bild zu '" + name + "' (" + Size(picture.width, picture.height) +
+                   ") muss es genau " +
+                   Size(picture.width * kHighResolutionFactor, picture.height * kHighResolutionFactor) +
+                   " groß sein, sonst übergeht das Menü es");
+        }
+    }
+
+    // The header of the picture file `name` at `path`, when the menu loads
+    // it: in a format it knows, within the size it accepts, and whole.
+    std::optional<PictureHeader> CheckPictureFile(const std::string& where,
+                                                  const std::string& name,
+                                                  const std::filesystem::path& path) {
+        const auto bytes = ReadFileBytes(path);
+        if (!bytes) {
+            Report(where + ": '" + name + "' lässt sich nicht lesen");
             return std::nullopt;
         }
         const PictureHeader header = ReadPictureHeader(*bytes);
@@ -369,7 +440,11 @@ class MediumCheck {
     }
 
     const std::filesystem::path& medium_;
+    // The screen the menu's core assumes: the window must fit it.
     const Screen screen_;
+    // The window should fit here too, or on the commonest laptops its lower
+    // part lies under the taskbar or beyond the screen.
+    const Screen laptop_;
     MediumFindings findings_;
     // Whether a visible button opens an .rtf or .ini document.
     bool documentsOpenedByType_ = false;
