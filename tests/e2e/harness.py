@@ -46,11 +46,26 @@ TIMEOUT = 20
 # of it, the first button 240 twips from the top, one every 600 + 240 twips.
 TITLE_RECT = (0, 0, 465, 457)
 CELL_WIDTH, CELL_HEIGHT = 160, 40
+# The display's resolution that the menu lays itself out in; at another one
+# it draws that layout scaled, every edge through scaled().
+LOGICAL_DPI = 96
 
 
-def cell_rect(index):
+def scaled(logical, dpi):
+    """A logical pixel amount on a display of dpi, rounded half up as the
+    menu rounds it."""
+    return (logical * dpi + LOGICAL_DPI // 2) // LOGICAL_DPI
+
+
+def scaled_rect(rect, dpi):
+    """A rectangle of the client area at dpi: its corner and its size scaled."""
+    left, top = scaled(rect[0], dpi), scaled(rect[1], dpi)
+    return (left, top, left + scaled(rect[2] - rect[0], dpi), top + scaled(rect[3] - rect[1], dpi))
+
+
+def cell_rect(index, dpi=LOGICAL_DPI):
     top = 16 + 56 * index
-    return (470, top, 470 + CELL_WIDTH, top + CELL_HEIGHT)
+    return scaled_rect((470, top, 470 + CELL_WIDTH, top + CELL_HEIGHT), dpi)
 
 
 # The cells of design 2 in the button picture: column 1 of rows 0 and 1.
@@ -102,6 +117,21 @@ def stop_wine():
     environment = {**os.environ, "WINEPREFIX": str(PREFIX)}
     for option in ("-k", "-w"):
         subprocess.run(["/usr/lib/wine/wineserver", option], env=environment, check=False, timeout=60)
+
+
+def set_display_dpi(dpi):
+    """The display's resolution as Windows' display settings set it (150 %
+    is 144 dpi), for every program started from now on: Wine reads it when
+    its services start, so they start anew. Wine's desktop grows with it, so
+    that it holds as many logical pixels as at 100 %: a display of 2048 x
+    1536 pixels at 200 %, which the virtual display must hold
+    (STARTART_XVFB_SCREEN)."""
+    for key in (r"HKCU\Control Panel\Desktop", r"HKCU\Software\Wine\Fonts", r"HKCC\Software\Fonts"):
+        wine("reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f")
+    desktop = f"{scaled(1024, dpi)}x{scaled(768, dpi)}"
+    wine("reg", "add", r"HKCU\Software\Wine\Explorer\Desktops", "/v", "Default", "/d", desktop, "/f")
+    stop_wine()
+    start_wine()
 
 
 READER_KEY = r"HKCR\Software\Adobe\Acrobat\Exe"
@@ -248,7 +278,8 @@ class Menu:
     them. The first window it shows is the main window. Test media keep the
     demo's geometry and pictures."""
 
-    def __init__(self, medium):
+    def __init__(self, medium, dpi=LOGICAL_DPI):
+        self.dpi = dpi
         self.button_picture = Picture(medium / "bilder" / "knoepfe.bmp")
         self.process = subprocess.Popen(
             [str(WINE_RUN), str(medium / "startart.exe")],
@@ -325,7 +356,8 @@ class Menu:
     def looks(self, shot, count):
         """What each of the first count buttons shows: 'normal',
         'highlighted' or 'background', judged by the part of its cell right of
-        the label, or None for anything else."""
+        the label, or None for anything else. Logical points of the cell, on
+        the screen where the display's scale puts them."""
         samples = [(CELL_WIDTH - 12, y) for y in (10, 20, 30)]
         looks = {
             "normal": lambda x, y: self.button_picture.pixel(NORMAL_CELL[0] + x, NORMAL_CELL[1] + y),
@@ -334,22 +366,29 @@ class Menu:
         }
 
         def look(index):
-            left, top, _, _ = cell_rect(index)
+            left, top, _, _ = cell_rect(index, self.dpi)
             for name, colour_at in looks.items():
-                if all(near(shot.at(self.client_point((left + x, top + y))), colour_at(x, y)) for x, y in samples):
+                if all(
+                    near(shot.at(self.client_point((left + scaled(x, self.dpi), top + scaled(y, self.dpi)))), colour_at(x, y))
+                    for x, y in samples
+                ):
                     return name
             return None
 
         return [look(index) for index in range(count)]
 
-    def label_ink(self, shot, index, colour=(255, 255, 255)):
-        """The bounding box, in cell pixels, of the label colour in a
-        button's cell, away from the cell's border; None when there is none."""
-        left, top, _, _ = cell_rect(index)
+    def label_ink(self, shot, index, colour=(255, 255, 255), border=None):
+        """The bounding box, in the cell's device pixels, of the label colour
+        in a button's cell, away from the cell's border (by default 5 logical
+        pixels above and below, 8 left and 12 right); None when there is
+        none."""
+        left, top, right, bottom = cell_rect(index, self.dpi)
+        if border is None:
+            border = (scaled(8, self.dpi), scaled(5, self.dpi), scaled(12, self.dpi), scaled(5, self.dpi))
         found = [
             (x, y)
-            for y in range(5, CELL_HEIGHT - 5)
-            for x in range(8, CELL_WIDTH - 12)
+            for y in range(border[1], bottom - top - border[3])
+            for x in range(border[0], right - left - border[2])
             if near(shot.at(self.client_point((left + x, top + y))), colour, 40)
         ]
         if len(found) < 20:
@@ -419,7 +458,7 @@ class MenuTestCase(unittest.TestCase):
         cls.addClassCleanup(stop_wine)
         start_wine()
 
-    def start_menu(self, medium):
-        menu = Menu(medium)
+    def start_menu(self, medium, dpi=LOGICAL_DPI):
+        menu = Menu(medium, dpi)
         self.addCleanup(menu.stop)
         return menu
