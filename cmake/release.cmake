@@ -7,8 +7,9 @@
 install(PROGRAMS ${STARTART_RELEASE_STAGE}/startart.exe ${STARTART_RELEASE_STAGE}/startart-pack.exe DESTINATION .)
 install(DIRECTORY ${STARTART_RELEASE_STAGE}/vorlage/ DESTINATION vorlage)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/anleitung.md DESTINATION . RENAME ANLEITUNG.md)
-# The guide's photograph of the template, beside it as in docs/.
-install(FILES ${PROJECT_SOURCE_DIR}/docs/vorlage.png DESTINATION .)
+# The guide's photographs of the template and of a menu at 150 %, beside it
+# as in docs/.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/vorlage.png ${PROJECT_SOURCE_DIR}/docs/menu-150.png DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
