@@ -119,17 +119,17 @@ def stop_wine():
         subprocess.run(["/usr/lib/wine/wineserver", option], env=environment, check=False, timeout=60)
 
 
-def set_display_dpi(dpi):
+def set_display_dpi(dpi, desktop=(1024, 768)):
     """The display's resolution as Windows' display settings set it (150 %
     is 144 dpi), for every program started from now on: Wine reads it when
     its services start, so they start anew. Wine's desktop grows with it, so
-    that it holds as many logical pixels as at 100 %: a display of 2048 x
-    1536 pixels at 200 %, which the virtual display must hold
+    that it holds the logical pixels of `desktop` as at 100 %: a display of
+    2048 x 1536 pixels at 200 %, which the virtual display must hold
     (STARTART_XVFB_SCREEN)."""
     for key in (r"HKCU\Control Panel\Desktop", r"HKCU\Software\Wine\Fonts", r"HKCC\Software\Fonts"):
         wine("reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f")
-    desktop = f"{scaled(1024, dpi)}x{scaled(768, dpi)}"
-    wine("reg", "add", r"HKCU\Software\Wine\Explorer\Desktops", "/v", "Default", "/d", desktop, "/f")
+    size = f"{scaled(desktop[0], dpi)}x{scaled(desktop[1], dpi)}"
+    wine("reg", "add", r"HKCU\Software\Wine\Explorer\Desktops", "/v", "Default", "/d", size, "/f")
     stop_wine()
     start_wine()
 

@@ -126,6 +126,28 @@ class DisplayScale(MenuTestCase):
                     self.assert_labels_whole(menu, shot, f"button {index} highlighted", index)
                 menu.stop()
 
+    def test_a_small_screen_at_125_percent_holds_the_window_as_a_screen_of_its_logical_size_does(self):
+        # Fifteen buttons: the window is planned taller than 614 pixels.
+        settings = demo_settings()
+        settings["MenuSettings"]["anzahl"] = "15"
+        settings["MenuSettings"]["abstand"] = "75"
+        for index in range(6, 15):
+            settings[f"ButtonEntry {index}"] = {"button": f"Knopf {index}", "buttonb": f"» Knopf {index}", "anw": "Ende"}
+        medium = make_medium("small-screen", settings)
+        held = {}
+        for dpi, desktop in ((LOGICAL_DPI, (1093, 614)), (120, (1093, 614))):
+            set_display_dpi(dpi, desktop)
+            menu = Menu(medium, dpi)
+            self.addCleanup(menu.stop)
+            held[dpi] = menu.main["window"]
+            menu.stop()
+        # 1366 x 768 at 125 %: the 100 % window of a 1093 x 614 screen, scaled.
+        self.assertLessEqual(size_of(held[LOGICAL_DPI])[1], 614)
+        for got, logical in zip(size_of(held[120]), size_of(held[LOGICAL_DPI])):
+            self.assertLessEqual(abs(got - logical * 120 / LOGICAL_DPI), 3, (held[120], held[LOGICAL_DPI]))
+        self.assertGreaterEqual(held[120][1], 0)
+        self.assertLessEqual(held[120][3], 768)
+
     def assert_faces_in_place(self, menu, shot, dpi):
         """Each face's edges, where the background meets it across its
         middle, lie within 2 pixels of its rectangle scaled."""
