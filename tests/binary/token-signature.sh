@@ -9,17 +9,8 @@
 # and in nothing it says. Token, key and PIN live only in WORKDIR.
 #
 #   token-signature.sh MENU WORKDIR
-set -eu
-menu=$1
-work=$2
-root=$(cd "$(dirname "$0")/../.." && pwd)
-rm -rf "$work"
+. "$(dirname "$0")/signing.sh"
 mkdir -p "$work/bin"
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 command -v python3 >/dev/null || fail "python3 is missing: scripts/ensure-packages installs it"
 "$root/tests/common/throwaway-signer" --token "$work/signer"
@@ -49,30 +40,17 @@ printf '#!/bin/sh\necho "$*" >>"%s/command-lines"\nexec "%s" "$@"\n' "$work" "$r
 chmod +x "$work/bin/osslsigncode"
 PATH="$work/bin:$PATH"
 
-cp "$menu" "$work/startart.exe"
-SIGN_PIN_FILE="$work/signer/pin" "$root/scripts/sign-exe" "$work/startart.exe" >"$work/signed.log" 2>&1 ||
-    fail "sign-exe: $(cat "$work/signed.log")"
+signed_copy SIGN_PIN_FILE "$work/signer/pin"
 "$real" verify -CAfile "$work/signer/ca.pem" -TSA-CAfile "$work/signer/ca.pem" -in "$work/startart.exe" \
     >"$work/verify.log" 2>&1 || fail "the signed menu does not verify: $(cat "$work/verify.log")"
 grep -q "^Timestamp Server Signature verification: ok" "$work/verify.log" ||
     fail "no timestamp that verifies: $(cat "$work/verify.log")"
 
-# refused PIN-FILE LOG REASON: sign-exe must refuse with REASON and leave the
-# program as it was.
-refused() {
-    cp "$menu" "$work/unsigned.exe"
-    if SIGN_PIN_FILE=$1 "$root/scripts/sign-exe" "$work/unsigned.exe" >"$work/$2" 2>&1; then
-        fail "signed: $(cat "$work/$2")"
-    fi
-    grep -q "$3" "$work/$2" || fail "the reason is not given: $(cat "$work/$2")"
-    cmp -s "$menu" "$work/unsigned.exe" || fail "the program was changed"
-    [ ! -e "$work/unsigned.exe.signed" ] || fail "a half-signed copy was left behind"
-}
 printf 'falsch\n' >"$work/wrong-pin"
-refused "$work/wrong-pin" wrong-pin.log "PIN incorrect"
+refused SIGN_PIN_FILE "$work/wrong-pin" wrong-pin.log "PIN incorrect"
 kill "$tsa"
 wait "$tsa" 2>/dev/null || true
-refused "$work/signer/pin" unreachable.log "timestamping failed"
+refused SIGN_PIN_FILE "$work/signer/pin" unreachable.log "timestamping failed"
 
 ! grep -qF "$(head -n 1 "$work/signer/pin")" "$work/signed.log" "$work/wrong-pin.log" "$work/unreachable.log" \
     "$work/command-lines" || fail "the PIN was shown"
