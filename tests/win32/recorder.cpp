@@ -23,10 +23,12 @@ int wmain() {
     WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), utf8.data(), size, nullptr, nullptr);
     // Two stand-ins started at once must not write over each other's line:
     // the runtime's append mode seeks to the end and then writes, so the log
-    // is opened for this one alone, while the other waits its turn.
+    // is opened for this one writer alone, while the other waits its turn.
+    // A test may read it meanwhile.
     HANDLE file = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < 500 && file == INVALID_HANDLE_VALUE; ++attempt) {
-        file = CreateFileW(log.c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        file = CreateFileW(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
         if (file == INVALID_HANDLE_VALUE) {
             Sleep(10);
         }
