@@ -17,7 +17,10 @@ constexpr std::string_view kForbidden = "*?:\"<>|\\";
 std::string MediumName(const std::filesystem::path& relative) {
     std::string name;
     for (const std::filesystem::path& part : relative) {
-        name += (name.empty() ? "" : "\\") + Utf8FromPath(part);
+        if (!name.empty()) {
+            name += '\\';
+        }
+        name += Utf8FromPath(part);
     }
     return name;
 }

@@ -101,7 +101,7 @@ std::string Enumeration(const std::vector<std::string>& items, const std::string
 std::string KnownTargets() {
     std::vector<std::string> extensions;
     for (const auto& [extension, kind] : kTargetExtensions) {
-        extensions.push_back("." + std::string(extension));
+        extensions.push_back(std::string(".").append(extension));
     }
     const std::vector<std::string> webMarkers(std::begin(kWebMarkers), std::end(kWebMarkers));
     return "es öffnet Dateien auf " + Enumeration(extensions, "und") + " (klein geschrieben), Adressen mit " +

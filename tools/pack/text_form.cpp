@@ -39,13 +39,21 @@ int RecordNumberOf(std::string_view name) {
     return 0;
 }
 
+// "[MenuSettings]": appended, not prefixed, which GCC 12 warns about wrongly.
+std::string SectionHeading(int record) {
+    std::string heading = "[";
+    heading += RecordName(record);
+    heading += ']';
+    return heading;
+}
+
 // "[MenuSettings], ..., [ButtonEntry 0] bis [ButtonEntry 14]"
 std::string KnownSections() {
     std::string sections;
     for (int record = 1; record < kFirstButtonRecord; ++record) {
-        sections += "[" + RecordName(record) + "], ";
+        sections += SectionHeading(record) + ", ";
     }
-    return sections + "[" + RecordName(kFirstButtonRecord) + "] bis [" + RecordName(kRecordCount) + "]";
+    return sections + SectionHeading(kFirstButtonRecord) + " bis " + SectionHeading(kRecordCount);
 }
 
 class Parser {
@@ -211,7 +219,7 @@ std::string PrintTextForm(const SettingsFile& file) {
         if (number > 1) {
             out += '\n';
         }
-        out += "[" + RecordName(number) + "]\n";
+        out += SectionHeading(number) + "\n";
         ForEachField(record, [&](const char* field, const auto& value) {
             const std::string written = FormatValue(value);
             out += std::string(field) + (written.empty() ? " =" : " = " + written) + "\n";
