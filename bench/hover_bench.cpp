@@ -65,7 +65,7 @@ struct Buttons {
 
 // Moves from button to button. Returns false when a move went missing or
 // left the wrong button highlighted or something unpainted.
-bool MeasureMovesOnto(const Buttons& buttons, Form1& form, ObservedPump& pump) {
+bool MeasureMovesOnto(const Buttons& buttons, MainWindow& form, ObservedPump& pump) {
     std::vector<double> fromJump;
     std::vector<double> fromDispatch;
     int failures = 0;
@@ -111,7 +111,7 @@ bool MeasureMovesOnto(const Buttons& buttons, Form1& form, ObservedPump& pump) {
 
 // Moves inside one highlighted button. Returns false when a move went
 // missing or the highlight moved.
-bool CountRepaintsInside(const Buttons& buttons, Form1& form, ObservedPump& pump) {
+bool CountRepaintsInside(const Buttons& buttons, MainWindow& form, ObservedPump& pump) {
     const int button = kButtonInside;
     pump.Settle();
     const bool highlighted =
@@ -144,7 +144,7 @@ int Run() {
     settings.menu.anzahl = kButtons;
     settings.menu.hoehe = 40;
     RunningMenu menu(settings);
-    Form1& form = menu.MainWindow();
+    MainWindow& form = menu.MainWindow();
     // The start-up highlight goes with the first tick of the timer.
     if (!menu.PumpUntil([&] { return IsWindowVisible(WindowOf(&form)) && !form.Timer1.Enabled(); })) {
         std::fprintf(stderr, "hover-bench: the menu did not show\n");

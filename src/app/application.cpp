@@ -1,41 +1,41 @@
 #include "app/application.h"
 
-#include "menu/module1.h"
-#include "windows/form2.h"
-#include "windows/form3.h"
+#include "menu/button_lock.h"
+#include "windows/information_window.h"
+#include "windows/reader_notice.h"
 
 namespace startart {
 
 Application::Application(Platform& platform)
     : platform_(platform),
-      form1_(std::make_unique<Form1>(*this)),
-      form2_(std::make_unique<Form2>(*this)),
-      form3_(std::make_unique<Form3>(*this)) {}
+      mainWindow_(std::make_unique<startart::MainWindow>(*this)),
+      informationWindow_(std::make_unique<startart::InformationWindow>(*this)),
+      readerNotice_(std::make_unique<startart::ReaderNotice>(*this)) {}
 
 Application::~Application() = default;
 
 void Application::Start() {
-    form1_->Show();
+    mainWindow_->Show();
 }
 
 Form& Application::MainWindow() const {
-    return *form1_;
+    return *mainWindow_;
 }
 
 Form& Application::InformationWindow() const {
-    return *form2_;
+    return *informationWindow_;
 }
 
 Form& Application::ReaderNotice() const {
-    return *form3_;
+    return *readerNotice_;
 }
 
 const std::string& Application::ProgramFolder() const {
-    return form1_->settings.pfad;
+    return mainWindow_->settings.pfad;
 }
 
 void Application::SetMenuButtonsEnabled(bool enabled) {
-    startart::SetMenuButtonsEnabled(*form1_, enabled);
+    startart::SetMenuButtonsEnabled(*mainWindow_, enabled);
 }
 
 void Application::Launch(const std::string& target) {
@@ -43,7 +43,7 @@ void Application::Launch(const std::string& target) {
 }
 
 void Application::ShowReaderNotice() {
-    form3_->Show();
+    readerNotice_->Show();
 }
 
 }  // namespace startart

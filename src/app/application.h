@@ -10,13 +10,13 @@
 
 #include "config/settings.h"
 #include "launch/launch_target.h"
-#include "menu/form1.h"
+#include "menu/main_window.h"
 #include "windows/secondary_window.h"
 
 namespace startart {
 
-class Form2;
-class Form3;
+class InformationWindow;
+class ReaderNotice;
 
 class Application : public MenuHost, public SecondaryWindowHost, public LaunchContext {
   public:
@@ -53,9 +53,9 @@ class Application : public MenuHost, public SecondaryWindowHost, public LaunchCo
 
   private:
     Platform& platform_;
-    std::unique_ptr<Form1> form1_;
-    std::unique_ptr<Form2> form2_;
-    std::unique_ptr<Form3> form3_;
+    std::unique_ptr<startart::MainWindow> mainWindow_;
+    std::unique_ptr<startart::InformationWindow> informationWindow_;
+    std::unique_ptr<startart::ReaderNotice> readerNotice_;
 };
 
 }  // namespace startart

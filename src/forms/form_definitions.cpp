@@ -75,7 +75,7 @@ constexpr std::array<MenuButtonDefinition, kStoredButtons> kMenuButtons = {{
     {{240, 10320, 2295, 615}, {0, 0, 2155, 495}},
 }};
 
-FormDefinition MakeForm1() {
+FormDefinition MakeMainWindow() {
     FormDefinition form;
     form.name = "Form1";
     form.caption = "Form1";
@@ -107,7 +107,7 @@ FormDefinition MakeForm1() {
     return form;
 }
 
-FormDefinition MakeForm2() {
+FormDefinition MakeInformationWindow() {
     FormDefinition form;
     form.name = "Form2";
     form.borderStyle = FormBorderStyle::kFixedToolWindow;
@@ -124,7 +124,7 @@ FormDefinition MakeForm2() {
     return form;
 }
 
-FormDefinition MakeForm3() {
+FormDefinition MakeReaderNotice() {
     FormDefinition form;
     form.name = "Form3";
     form.caption = "Form3";
@@ -148,18 +148,18 @@ FormDefinition MakeForm3() {
 
 }  // namespace
 
-const FormDefinition& Form1Definition() {
-    static const FormDefinition definition = MakeForm1();
+const FormDefinition& MainWindowDefinition() {
+    static const FormDefinition definition = MakeMainWindow();
     return definition;
 }
 
-const FormDefinition& Form2Definition() {
-    static const FormDefinition definition = MakeForm2();
+const FormDefinition& InformationWindowDefinition() {
+    static const FormDefinition definition = MakeInformationWindow();
     return definition;
 }
 
-const FormDefinition& Form3Definition() {
-    static const FormDefinition definition = MakeForm3();
+const FormDefinition& ReaderNoticeDefinition() {
+    static const FormDefinition definition = MakeReaderNotice();
     return definition;
 }
 

@@ -9,10 +9,10 @@ namespace startart {
 
 // The main menu window: the title picture, fifteen buttons (a frame holding a
 // face each) and the highlight timer.
-const FormDefinition& Form1Definition();
+const FormDefinition& MainWindowDefinition();
 // The information window.
-const FormDefinition& Form2Definition();
+const FormDefinition& InformationWindowDefinition();
 // The reader installation notice.
-const FormDefinition& Form3Definition();
+const FormDefinition& ReaderNoticeDefinition();
 
 }  // namespace startart

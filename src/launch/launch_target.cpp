@@ -1,6 +1,6 @@
 #include "launch/launch_target.h"
 
-#include "launch/module2.h"
+#include "launch/reader_registry.h"
 #include "toolkit/form.h"
 #include "toolkit/platform.h"
 #include "toolkit/start_or_report.h"

@@ -1,11 +1,11 @@
 // The main window as a screen reader presents it: the title picture, which
 // opens the information window, and one push button per visible button,
 // named by its label.
-#include "menu/form1.h"
+#include "menu/main_window.h"
 
 namespace startart {
 
-AccessibleItems Form1::Accessibles() const {
+AccessibleItems MainWindow::Accessibles() const {
     AccessibleItems items;
     items.push_back(AccessibleItem{AccessibleItem::Role::kGraphic, settings.titel, "Informationen", &Image1, &Image1,
                                    false, false});

@@ -4,11 +4,11 @@
 #include "basic/program_end.h"
 #include "launch/launch_target.h"
 #include "menu/button_cell.h"
-#include "menu/form1.h"
+#include "menu/main_window.h"
 
 namespace startart {
 
-void Form1::RedrawButtons(Int16 highlight) {
+void MainWindow::RedrawButtons(Int16 highlight) {
     if (!redrawPending) {
         return;
     }
@@ -39,7 +39,7 @@ void Form1::RedrawButtons(Int16 highlight) {
     redrawPending = false;
 }
 
-void Form1::BackgroundMouseMove() {
+void MainWindow::BackgroundMouseMove() {
     if (lastHover != noButton) {
         lastHover = noButton;
         redrawPending = true;
@@ -47,7 +47,7 @@ void Form1::BackgroundMouseMove() {
     RedrawButtons(noButton);
 }
 
-void Form1::Picture1MouseMove(Int16 index) {
+void MainWindow::Picture1MouseMove(Int16 index) {
     if (index != lastHover) {
         lastHover = index;
         redrawPending = true;
@@ -55,14 +55,14 @@ void Form1::Picture1MouseMove(Int16 index) {
     RedrawButtons(index);
 }
 
-void Form1::Timer1Timer() {
+void MainWindow::Timer1Timer() {
     noButton = 100;
     redrawPending = true;
     RedrawButtons(noButton);
     Timer1.SetEnabled(false);
 }
 
-void Form1::Picture1Click(int index) {
+void MainWindow::Picture1Click(int index) {
     const bool visible = Picture1(index).Visible();
     const std::string target = Entry(index).anw;
     if (target != kEndTarget && visible) {

@@ -1,12 +1,12 @@
 // The button column: button 0 from the settings, every further button from
 // its predecessor, all faces sharing the one button picture.
 #include "menu/button_cell.h"
-#include "menu/form1.h"
+#include "menu/main_window.h"
 #include "toolkit/platform.h"
 
 namespace startart {
 
-void Form1::LayoutButtons() {
+void MainWindow::LayoutButtons() {
     Platform& platform = GetPlatform();
     const Single tX = GetScreen().TwipsPerPixelX();
     const Single tY = GetScreen().TwipsPerPixelY();
@@ -64,7 +64,7 @@ void Form1::LayoutButtons() {
     }
 }
 
-Single Form1::NormalFaceTop() const {
+Single MainWindow::NormalFaceTop() const {
     const Int16 row = ToInt16(CellsOfDesign(settings.style).normalRow);
     return static_cast<Single>(Mul16(Neg16(row), settings.hoehe)) * GetScreen().TwipsPerPixelY();
 }

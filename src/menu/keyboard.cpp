@@ -2,21 +2,21 @@
 // pointer, through the same repaint, so the highlight is the focus cue, and
 // Enter presses a button exactly as a click does. While the buttons are
 // locked the keys reach none of them, as clicks do not.
-#include "menu/form1.h"
+#include "menu/main_window.h"
 
 #include <algorithm>
 
 namespace startart {
 
-int Form1::LaidOutButtons() const {
+int MainWindow::LaidOutButtons() const {
     return std::clamp<int>(settings.anzahl, 0, Picture2.Count());
 }
 
-bool Form1::KeyboardReaches(int index) const {
+bool MainWindow::KeyboardReaches(int index) const {
     return index >= 0 && index < LaidOutButtons() && Picture2(index).Visible() && Picture1(index).AcceptsInput();
 }
 
-void Form1::MoveHighlight(int step) {
+void MainWindow::MoveHighlight(int step) {
     const int count = LaidOutButtons();
     if (count <= 0) {
         return;
@@ -35,7 +35,7 @@ void Form1::MoveHighlight(int step) {
     }
 }
 
-void Form1::FormKeyDown(Key key, bool shift) {
+void MainWindow::FormKeyDown(Key key, bool shift) {
     switch (key) {
         case Key::kDown:
             MoveHighlight(1);

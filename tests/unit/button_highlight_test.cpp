@@ -2,7 +2,7 @@
 // the program; a locked column ignores both.
 #include <gtest/gtest.h>
 
-#include "menu/module1.h"
+#include "menu/button_lock.h"
 #include "test_medium.h"
 
 namespace startart::testing {
@@ -60,8 +60,8 @@ TEST(Highlight, StartUpDrawsEveryButtonNormal) {
         ASSERT_EQ(menu.FacePeer(i).surface.size(), 1u) << i;
         EXPECT_EQ(menu.FacePeer(i).surface[0].at, (PixelPoint{20, 11})) << i;
     }
-    EXPECT_FALSE(menu.form1().redrawPending);
-    EXPECT_EQ(menu.form1().lastHover, 100);
+    EXPECT_FALSE(menu.main().redrawPending);
+    EXPECT_EQ(menu.main().lastHover, 100);
 }
 
 // The label starts randabstand right of the frame's edge and sits groesse / 1.3
@@ -136,7 +136,7 @@ TEST(Highlight, MovingFromButtonToButtonRepaintsOnce) {
 TEST(Highlight, BackgroundAndTitlePictureClearItOnce) {
     for (const bool overTitle : {false, true}) {
         StartedMenu menu;
-        Control& away = overTitle ? static_cast<Control&>(menu.form1().Image1) : menu.form1();
+        Control& away = overTitle ? static_cast<Control&>(menu.main().Image1) : menu.main();
         menu.platform.MouseMove(menu.face(3));
 
         RepaintCounter leave(menu);
@@ -145,15 +145,15 @@ TEST(Highlight, BackgroundAndTitlePictureClearItOnce) {
         EXPECT_EQ(Highlighted(menu), -1);
 
         RepaintCounter stay(menu);
-        menu.platform.MouseMove(menu.form1());
-        menu.platform.MouseMove(menu.form1().Image1);
+        menu.platform.MouseMove(menu.main());
+        menu.platform.MouseMove(menu.main().Image1);
         EXPECT_TRUE(stay.None());
     }
 }
 
 TEST(Highlight, TheTimerTicksOnceAndClearsTheHighlight) {
     StartedMenu menu;
-    Timer& timer = menu.form1().Timer1;
+    Timer& timer = menu.main().Timer1;
     menu.platform.MouseMove(menu.face(3));
     menu.platform.Tick(timer);
     EXPECT_EQ(Highlighted(menu), -1);
@@ -165,7 +165,7 @@ TEST(Highlight, TheTimerTicksOnceAndClearsTheHighlight) {
     EXPECT_TRUE(within.None());
     EXPECT_EQ(Highlighted(menu), -1);
 
-    menu.platform.MouseMove(menu.form1());
+    menu.platform.MouseMove(menu.main());
     menu.platform.MouseMove(menu.face(3));
     EXPECT_EQ(Highlighted(menu), 3);
 
@@ -189,11 +189,11 @@ TEST(Highlight, NoButtonsNothingDrawn) {
     StartedMenu menu(file);
     ASSERT_TRUE(menu.started);
     menu.platform.MouseMove(menu.face(0));
-    menu.platform.Tick(menu.form1().Timer1);
+    menu.platform.Tick(menu.main().Timer1);
     for (int i = 0; i < 15; ++i) {
         EXPECT_EQ(menu.FacePeer(i).printCount, 0) << i;
     }
-    EXPECT_FALSE(menu.form1().redrawPending);
+    EXPECT_FALSE(menu.main().redrawPending);
 }
 
 TEST(Clicks, EndeEndsTheProgram) {
@@ -235,7 +235,7 @@ TEST(Clicks, LockedButtonsIgnoreThePointerWhileTheBackgroundStillClears) {
     file.buttons[0].anw = "Ende";
     StartedMenu menu(file);
     menu.platform.MouseMove(menu.face(1));
-    SetMenuButtonsEnabled(menu.form1(), false);
+    SetMenuButtonsEnabled(menu.main(), false);
     for (int i = 0; i < 15; ++i) {
         EXPECT_FALSE(menu.face(i).Enabled()) << i;
     }
@@ -248,10 +248,10 @@ TEST(Clicks, LockedButtonsIgnoreThePointerWhileTheBackgroundStillClears) {
     EXPECT_FALSE(menu.platform.exitStatus);
     EXPECT_TRUE(menu.platform.messages.empty());
 
-    menu.platform.MouseMove(menu.form1().Image1);
+    menu.platform.MouseMove(menu.main().Image1);
     EXPECT_EQ(Highlighted(menu), -1);
 
-    SetMenuButtonsEnabled(menu.form1(), true);
+    SetMenuButtonsEnabled(menu.main(), true);
     for (int i = 0; i < 15; ++i) {
         EXPECT_TRUE(menu.face(i).Enabled()) << i;
     }
@@ -268,7 +268,7 @@ TEST(Keyboard, MovesTheHighlightOverTheVisibleButtonsAndPressesIt) {
     file.buttons[2].button = "";
     file.buttons[3].anw = "drei.exe";
     StartedMenu menu(file);
-    Form1& form = menu.form1();
+    MainWindow& form = menu.main();
     const auto press = [&](Key key, bool shift = false) {
         EXPECT_TRUE(menu.platform.KeyDown(form, key, shift));
         return Highlighted(menu);
@@ -311,7 +311,7 @@ TEST(Accessibles, NameTheTitlePictureAndTheVisibleButtonsWithTheirActionsAndStat
     file.buttons[1].button = "";
     file.buttons[2].anw = "zwei.exe";
     StartedMenu menu(file);
-    Form1& form = menu.form1();
+    MainWindow& form = menu.main();
     menu.platform.MouseMove(menu.face(2));
     const AccessibleItems items = form.Accessibles();
     ASSERT_EQ(items.size(), 3u);
@@ -338,7 +338,7 @@ TEST(Accessibles, NameTheTitlePictureAndTheVisibleButtonsWithTheirActionsAndStat
     EXPECT_EQ(menu.CommandLines(), std::vector<std::string>{"zwei.exe"});
 
     menu.platform.Click(*items[0].target);
-    EXPECT_TRUE(menu.form2().Loaded());
+    EXPECT_TRUE(menu.information().Loaded());
     EXPECT_TRUE(form.Accessibles()[1].unavailable);
     EXPECT_TRUE(form.Accessibles()[2].unavailable);
 }

@@ -69,7 +69,7 @@ TEST(ButtonLayout, FramesShowExactlyOneCellAtAnyScale) {
         menu.platform.metrics = c.metrics;
         menu.settings.menu.style = 7;
         ASSERT_TRUE(menu.Start());
-        EXPECT_EQ(menu.form1().Image1.Bounds().width, c.imageWidth);
+        EXPECT_EQ(menu.main().Image1.Bounds().width, c.imageWidth);
         for (int i = 0; i < 10; ++i) {
             EXPECT_EQ(menu.frame(i).Bounds().left, c.column);
             EXPECT_EQ(menu.frame(i).Bounds().width, 144);

@@ -41,8 +41,8 @@ TEST(Elevation, AProgramThatNeedsAdministratorRightsIsStartedThroughTheConsentPr
         menu.platform.shellOutcome = [&](const std::string&) { return c.shell; };
 
         menu.ShowNotice();
-        menu.platform.Click(menu.form3().Command1);
-        menu.platform.Click(menu.form3().Command2);
+        menu.platform.Click(menu.notice().Command1);
+        menu.platform.Click(menu.notice().Command2);
         menu.platform.Click(menu.face(1));
 
         EXPECT_EQ(menu.MessageTexts(), c.messages);

@@ -65,11 +65,11 @@ TEST(FormDefinitions, Windows) {
         std::optional<Font> font;
         bool icon;
     } windows[] = {
-        {Form1Definition(), "Form1", FormBorderStyle::kFixedDialog, true, StartUpPosition::kCenterScreen, 10770, 11145,
+        {MainWindowDefinition(), "Form1", FormBorderStyle::kFixedDialog, true, StartUpPosition::kCenterScreen, 10770, 11145,
          std::nullopt, true},
-        {Form2Definition(), "", FormBorderStyle::kFixedToolWindow, false, StartUpPosition::kWindowsDefault, 3495, 2280,
+        {InformationWindowDefinition(), "", FormBorderStyle::kFixedToolWindow, false, StartUpPosition::kWindowsDefault, 3495, 2280,
          kSystemBold, false},
-        {Form3Definition(), "Form3", FormBorderStyle::kFixedToolWindow, false, StartUpPosition::kWindowsDefault, 5310,
+        {ReaderNoticeDefinition(), "Form3", FormBorderStyle::kFixedToolWindow, false, StartUpPosition::kWindowsDefault, 5310,
          3390, std::nullopt, false},
     };
     for (const auto& w : windows) {
@@ -88,7 +88,7 @@ TEST(FormDefinitions, Windows) {
 }
 
 TEST(FormDefinitions, MainWindowControlsFrontToBack) {
-    const FormDefinition& form = Form1Definition();
+    const FormDefinition& form = MainWindowDefinition();
     std::vector<std::string> expected{"Timer1"};
     for (int i = 14; i >= 0; --i) {
         expected.push_back("Picture2(" + std::to_string(i) + ")");
@@ -106,7 +106,7 @@ TEST(FormDefinitions, MainWindowControlsFrontToBack) {
 }
 
 TEST(FormDefinitions, MenuButtons) {
-    const FormDefinition& form = Form1Definition();
+    const FormDefinition& form = MainWindowDefinition();
     for (int i = 0; i < 15; ++i) {
         SCOPED_TRACE(i);
         const ControlDefinition& frame = Named(form, "Picture2", i);
@@ -141,9 +141,9 @@ TEST(FormDefinitions, SecondaryWindowControls) {
         int border = 0;
         LabelAlignment alignment = LabelAlignment::kLeft;
     } controls[] = {
-        {Form2Definition(), "Command2", ControlKind::kCommandButton, {1440, 1800, 1935, 375}, 1, "Velmo-Homepage"},
-        {Form2Definition(), "Command1", ControlKind::kCommandButton, {120, 1800, 1215, 375}, 0, "Verlassen"},
-        {Form2Definition(),
+        {InformationWindowDefinition(), "Command2", ControlKind::kCommandButton, {1440, 1800, 1935, 375}, 1, "Velmo-Homepage"},
+        {InformationWindowDefinition(), "Command1", ControlKind::kCommandButton, {120, 1800, 1215, 375}, 0, "Verlassen"},
+        {InformationWindowDefinition(),
          "Label1",
          ControlKind::kLabel,
          {120, 120, 3015, 1575},
@@ -152,22 +152,22 @@ TEST(FormDefinitions, SecondaryWindowControls) {
          std::nullopt,
          1,
          LabelAlignment::kCenter},
-        {Form3Definition(),
+        {ReaderNoticeDefinition(),
          "Command2",
          ControlKind::kCommandButton,
          {3120, 2760, 1695, 495},
          1,
          "Abbrechen",
          kSystemBold},
-        {Form3Definition(),
+        {ReaderNoticeDefinition(),
          "Command1",
          ControlKind::kCommandButton,
          {480, 2760, 1695, 495},
          0,
          "Installieren",
          kSystemBold},
-        {Form3Definition(), "Label2", ControlKind::kLabel, {360, 360, 3615, 2175}, 3, "Label2"},
-        {Form3Definition(), "Label1", ControlKind::kLabel, {0, 0, 4215, 2655}, 2, "Label1", std::nullopt, 1},
+        {ReaderNoticeDefinition(), "Label2", ControlKind::kLabel, {360, 360, 3615, 2175}, 3, "Label2"},
+        {ReaderNoticeDefinition(), "Label1", ControlKind::kLabel, {0, 0, 4215, 2655}, 2, "Label1", std::nullopt, 1},
     };
     for (const auto& c : controls) {
         SCOPED_TRACE(c.form.name + "." + c.name);
@@ -180,8 +180,8 @@ TEST(FormDefinitions, SecondaryWindowControls) {
         EXPECT_EQ(control.borderStyle, c.border);
         EXPECT_EQ(control.alignment, c.alignment);
     }
-    EXPECT_EQ(StackingOrder(Form2Definition()), (std::vector<std::string>{"Command2", "Command1", "Label1"}));
-    EXPECT_EQ(StackingOrder(Form3Definition()), (std::vector<std::string>{"Command2", "Command1", "Label2", "Label1"}));
+    EXPECT_EQ(StackingOrder(InformationWindowDefinition()), (std::vector<std::string>{"Command2", "Command1", "Label1"}));
+    EXPECT_EQ(StackingOrder(ReaderNoticeDefinition()), (std::vector<std::string>{"Command2", "Command1", "Label2", "Label1"}));
 }
 
 // Buttons from anzahl up are not laid out: their frames and faces keep the

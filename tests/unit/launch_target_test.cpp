@@ -120,8 +120,8 @@ TEST(Launch, WithoutAReaderTheNoticeOffersTheInstaller) {
             launcher.platform.registry.SetText(HeadlessRegistry::kClassesRoot, kReaderKey, "Version", "11");
         }
         launcher.Click();
-        EXPECT_TRUE(launcher.form3().Loaded());
-        EXPECT_TRUE(launcher.form3().Visible());
+        EXPECT_TRUE(launcher.notice().Loaded());
+        EXPECT_TRUE(launcher.notice().Visible());
         EXPECT_TRUE(launcher.platform.started.empty());
         EXPECT_TRUE(launcher.platform.messages.empty());
     }
@@ -131,7 +131,7 @@ TEST(Launch, WithoutAReaderOrInstallerAMessage) {
     Launcher launcher("doc\\x.pdf");
     launcher.settings.reader.setup = "";
     launcher.Click();
-    EXPECT_FALSE(launcher.form3().Loaded());
+    EXPECT_FALSE(launcher.notice().Loaded());
     EXPECT_TRUE(launcher.platform.started.empty());
     EXPECT_EQ(launcher.MessageTexts(), std::vector<std::string>{kReaderMissing});
 }

@@ -1,6 +1,6 @@
 // Registry values as text, and the token splitter that cuts text values at
 // their terminating NUL. Every key opened is closed again on every path.
-#include "launch/module2.h"
+#include "launch/reader_registry.h"
 
 #include <gtest/gtest.h>
 

@@ -15,8 +15,8 @@ const std::string kNoticeEnd =
     "Schaltfläche <Installieren>, um Adobe® Acrobat® auf Ihren Rechner zu übertragen.";
 
 // Outer sizes of the tool windows: the client area plus a 6 x 21 pixel frame.
-constexpr Single kForm2Width = 3585, kForm2Height = 2595;
-constexpr Single kForm3Width = 5400, kForm3Height = 3705;
+constexpr Single kInformationWindowWidth = 3585, kInformationWindowHeight = 2595;
+constexpr Single kReaderNoticeWidth = 5400, kReaderNoticeHeight = 3705;
 
 TwipsRect RectOf(const Control& control) {
     return TwipsRect{control.Left(), control.Top(), control.Width(), control.Height()};
@@ -32,8 +32,8 @@ bool MenuLocked(Menu& menu) {
 
 TEST(InformationWindow, ShowsTheCopyrightAndAddress) {
     StartedMenu menu;
-    menu.platform.Click(menu.form1().Image1);
-    const Form2& form = menu.form2();
+    menu.platform.Click(menu.main().Image1);
+    const InformationWindow& form = menu.information();
     ASSERT_TRUE(form.Visible());
     EXPECT_EQ(form.Caption(), "Information");
     EXPECT_EQ(form.Label1.Caption(), "\r\n(c) 2026 Velmo\r\n\r\nVelmo GmbH\r\nHauptstr. 1\r\n12345 Musterstadt");
@@ -61,8 +61,8 @@ TEST(InformationWindow, LineStructure) {
         SettingsFile file = SampleSettings();
         file.info = c.info;
         StartedMenu menu(file);
-        menu.platform.Click(menu.form1().Image1);
-        EXPECT_EQ(menu.form2().Label1.Caption(), c.text);
+        menu.platform.Click(menu.main().Image1);
+        EXPECT_EQ(menu.information().Label1.Caption(), c.text);
     }
 }
 
@@ -71,16 +71,16 @@ TEST(InformationWindow, HomepageButtonHandsTheAddressToTheShell) {
         SettingsFile file = SampleSettings();
         file.info.home_url = url;
         StartedMenu menu(file);
-        menu.platform.Click(menu.form1().Image1);
-        menu.platform.Click(menu.form2().Command2);
-        menu.platform.Click(menu.form2().Command2);
+        menu.platform.Click(menu.main().Image1);
+        menu.platform.Click(menu.information().Command2);
+        menu.platform.Click(menu.information().Command2);
         ASSERT_EQ(menu.platform.started.size(), 2u);
         for (const auto& start : menu.platform.started) {
             EXPECT_EQ(start.commandLine, url);
             EXPECT_EQ(start.way, HeadlessPlatform::Start::Way::kDocument);
             EXPECT_EQ(start.show, ShowState::kNormal);
         }
-        EXPECT_TRUE(menu.form2().Visible());
+        EXPECT_TRUE(menu.information().Visible());
     }
 }
 
@@ -90,16 +90,16 @@ TEST(ReaderNotice, Text) {
         file.reader.version = version;
         StartedMenu menu(file);
         menu.ShowNotice();
-        EXPECT_EQ(menu.form3().Label2.Caption(), kNoticeStart + version + kNoticeEnd);
-        EXPECT_EQ(menu.form3().Caption(), "Wichtiger Hinweis");
-        EXPECT_EQ(menu.form3().Label1.Caption(), "");
+        EXPECT_EQ(menu.notice().Label2.Caption(), kNoticeStart + version + kNoticeEnd);
+        EXPECT_EQ(menu.notice().Caption(), "Wichtiger Hinweis");
+        EXPECT_EQ(menu.notice().Label1.Caption(), "");
     }
 }
 
 TEST(ReaderNotice, LabelsFillTheWindow) {
     StartedMenu menu;
     menu.ShowNotice();
-    const Form3& form = menu.form3();
+    const ReaderNotice& form = menu.notice();
     // Label1: 5300 x 3355 twips from the outer window, on whole pixels;
     // Label2 360 twips inside it.
     EXPECT_EQ(RectOf(form.Label1), (TwipsRect{0, 0, 5295, 3360}));
@@ -113,14 +113,14 @@ TEST(ReaderNotice, InstallStartsTheSetupMinimizedEachTime) {
     file.reader.setup = "reader\\setup.exe /sAll";
     StartedMenu menu(file);
     menu.ShowNotice();
-    menu.platform.Click(menu.form3().Command1);
-    menu.platform.Click(menu.form3().Command1);
+    menu.platform.Click(menu.notice().Command1);
+    menu.platform.Click(menu.notice().Command1);
     ASSERT_EQ(menu.platform.started.size(), 2u);
     for (const auto& start : menu.platform.started) {
         EXPECT_EQ(start.commandLine, "reader\\setup.exe /sAll");
         EXPECT_EQ(start.show, ShowState::kMinimized);
     }
-    EXPECT_TRUE(menu.form3().Visible());
+    EXPECT_TRUE(menu.notice().Visible());
 }
 
 // Both windows are centred on the main window, even where that leaves the
@@ -128,27 +128,27 @@ TEST(ReaderNotice, InstallStartsTheSetupMinimizedEachTime) {
 TEST(SecondaryWindows, CentredOnTheMainWindowUnclamped) {
     const struct {
         ScreenMetrics screen;
-        TwipsRect form2, form3;
+        TwipsRect information, notice;
     } cases[] = {
-        {{15, 15, 1024, 768}, {5880, 4470, kForm2Width, kForm2Height}, {4980, 3900, kForm3Width, kForm3Height}},
-        {{15, 15, 200, 150}, {-300, -180, kForm2Width, kForm2Height}, {-1200, -720, kForm3Width, kForm3Height}},
+        {{15, 15, 1024, 768}, {5880, 4470, kInformationWindowWidth, kInformationWindowHeight}, {4980, 3900, kReaderNoticeWidth, kReaderNoticeHeight}},
+        {{15, 15, 200, 150}, {-300, -180, kInformationWindowWidth, kInformationWindowHeight}, {-1200, -720, kReaderNoticeWidth, kReaderNoticeHeight}},
     };
     for (const auto& c : cases) {
         Menu menu;
         menu.platform.metrics = c.screen;
         ASSERT_TRUE(menu.Start());
-        menu.form2().Show();
+        menu.information().Show();
         menu.ShowNotice();
-        EXPECT_EQ(RectOf(menu.form2()), c.form2);
-        EXPECT_EQ(RectOf(menu.form3()), c.form3);
+        EXPECT_EQ(RectOf(menu.information()), c.information);
+        EXPECT_EQ(RectOf(menu.notice()), c.notice);
     }
 }
 
 // Each load starts again from the window's definition.
 TEST(SecondaryWindows, UnloadedWindowsReloadFromTheirDefinition) {
     StartedMenu menu;
-    Form2& info = menu.form2();
-    Form3& notice = menu.form3();
+    InformationWindow& info = menu.information();
+    ReaderNotice& notice = menu.notice();
     info.Show();
     notice.Show();
     const TwipsRect infoLabel = RectOf(info.Label1);
@@ -173,14 +173,14 @@ TEST(SecondaryWindows, UnloadedWindowsReloadFromTheirDefinition) {
 
 TEST(SecondaryWindows, ClickingTheTitlePictureAgainShowsTheSameWindow) {
     StartedMenu menu;
-    menu.platform.Click(menu.form1().Image1);
+    menu.platform.Click(menu.main().Image1);
     menu.app->info.copy_text = "neu";
-    menu.platform.Activate(menu.form1());
-    menu.platform.Click(menu.form1().Image1);
-    EXPECT_EQ(menu.form2().Label1.Caption(),
+    menu.platform.Activate(menu.main());
+    menu.platform.Click(menu.main().Image1);
+    EXPECT_EQ(menu.information().Label1.Caption(),
               "\r\n(c) 2026 Velmo\r\n\r\nVelmo GmbH\r\nHauptstr. 1\r\n12345 Musterstadt");
-    EXPECT_EQ(menu.platform.activeForm, &menu.form2());
-    menu.platform.Click(menu.form2().Command1);
+    EXPECT_EQ(menu.platform.activeForm, &menu.information());
+    menu.platform.Click(menu.information().Command1);
     EXPECT_FALSE(MenuLocked(menu));
 }
 
@@ -189,9 +189,9 @@ TEST(SecondaryWindows, ClickingTheTitlePictureAgainShowsTheSameWindow) {
 TEST(SecondaryWindows, MenuLockedWhileEitherIsOpen) {
     enum Step { kOpen2, kOpen3, kLeave2, kCancel3, kClose2, kClose3 };
     const std::function<void(Menu&)> perform[] = {
-        [](Menu& m) { m.platform.Click(m.form1().Image1); },   [](Menu& m) { m.ShowNotice(); },
-        [](Menu& m) { m.platform.Click(m.form2().Command1); }, [](Menu& m) { m.platform.Click(m.form3().Command2); },
-        [](Menu& m) { m.platform.Close(m.form2()); },          [](Menu& m) { m.platform.Close(m.form3()); },
+        [](Menu& m) { m.platform.Click(m.main().Image1); },   [](Menu& m) { m.ShowNotice(); },
+        [](Menu& m) { m.platform.Click(m.information().Command1); }, [](Menu& m) { m.platform.Click(m.notice().Command2); },
+        [](Menu& m) { m.platform.Close(m.information()); },          [](Menu& m) { m.platform.Close(m.notice()); },
     };
     const std::vector<std::vector<Step>> orders = {
         {kOpen2, kLeave2},
@@ -212,8 +212,8 @@ TEST(SecondaryWindows, MenuLockedWhileEitherIsOpen) {
             open += step == kOpen2 || step == kOpen3 ? 1 : -1;
             EXPECT_EQ(MenuLocked(menu), open > 0) << "after step " << step;
         }
-        EXPECT_FALSE(menu.form2().Loaded());
-        EXPECT_FALSE(menu.form3().Loaded());
+        EXPECT_FALSE(menu.information().Loaded());
+        EXPECT_FALSE(menu.notice().Loaded());
         EXPECT_FALSE(menu.platform.exitStatus);
     }
 }
@@ -222,32 +222,32 @@ TEST(SecondaryWindows, TheMainWindowHandsTheActivationToTheOpenOneTheNoticeFirst
     StartedMenu menu;
     HeadlessPlatform& platform = menu.platform;
     menu.ShowNotice();
-    platform.Activate(menu.form1());
-    EXPECT_EQ(platform.activeForm, &menu.form3());
+    platform.Activate(menu.main());
+    EXPECT_EQ(platform.activeForm, &menu.notice());
 
     // The title picture still opens the information window over the notice.
-    platform.Click(menu.form1().Image1);
-    EXPECT_EQ(platform.activeForm, &menu.form2());
+    platform.Click(menu.main().Image1);
+    EXPECT_EQ(platform.activeForm, &menu.information());
 
     // Between the two windows the activation moves as the user moves it;
     // from the main window it goes to the notice.
-    platform.Activate(menu.form3());
-    EXPECT_EQ(platform.activeForm, &menu.form3());
-    platform.Activate(menu.form2());
-    EXPECT_EQ(platform.activeForm, &menu.form2());
-    platform.Activate(menu.form1());
-    EXPECT_EQ(platform.activeForm, &menu.form3());
+    platform.Activate(menu.notice());
+    EXPECT_EQ(platform.activeForm, &menu.notice());
+    platform.Activate(menu.information());
+    EXPECT_EQ(platform.activeForm, &menu.information());
+    platform.Activate(menu.main());
+    EXPECT_EQ(platform.activeForm, &menu.notice());
 
     // Another program may take it; coming back to the menu from there still
     // ends in the notice, and in the information window once it is alone.
     platform.Barrier().Run([&] { platform.MoveActivation(nullptr); });
     EXPECT_EQ(platform.activeForm, nullptr);
-    platform.Activate(menu.form1());
-    EXPECT_EQ(platform.activeForm, &menu.form3());
-    platform.Click(menu.form3().Command2);
+    platform.Activate(menu.main());
+    EXPECT_EQ(platform.activeForm, &menu.notice());
+    platform.Click(menu.notice().Command2);
     platform.Barrier().Run([&] { platform.MoveActivation(nullptr); });
-    platform.Activate(menu.form1());
-    EXPECT_EQ(platform.activeForm, &menu.form2());
+    platform.Activate(menu.main());
+    EXPECT_EQ(platform.activeForm, &menu.information());
 }
 
 TEST(SecondaryWindows, AFailedStartIsReportedAndTheWindowStays) {
@@ -255,16 +255,16 @@ TEST(SecondaryWindows, AFailedStartIsReportedAndTheWindowStays) {
     menu.platform.startOutcome = [](const std::string&) -> std::optional<StartFailure> {
         return StartFailure{"Zugriff verweigert"};
     };
-    menu.platform.Click(menu.form1().Image1);
-    menu.platform.Click(menu.form2().Command2);
+    menu.platform.Click(menu.main().Image1);
+    menu.platform.Click(menu.information().Command2);
     menu.ShowNotice();
-    menu.platform.Click(menu.form3().Command1);
+    menu.platform.Click(menu.notice().Command1);
     EXPECT_EQ(menu.MessageTexts(),
               (std::vector<std::string>{
                   "Der Befehl 'explorer http://www.velmo.de' konnte nicht ausgeführt werden:\r\nZugriff verweigert",
                   "Der Befehl 'reader\\setup.exe' konnte nicht ausgeführt werden:\r\nZugriff verweigert"}));
-    EXPECT_TRUE(menu.form2().Visible());
-    EXPECT_TRUE(menu.form3().Visible());
+    EXPECT_TRUE(menu.information().Visible());
+    EXPECT_TRUE(menu.notice().Visible());
     EXPECT_FALSE(menu.platform.exitStatus);
 }
 
@@ -278,18 +278,18 @@ TEST(EventBarrier, ARuntimeErrorInAHandlerEndsTheProgram) {
     menu.platform.startOutcome = [](const std::string&) -> std::optional<StartFailure> { RaiseFileNotFound(); };
     // The report is modal, but the timer still fires while it is open.
     bool ranDuringReport = true;
-    menu.platform.onMessage = [&](const std::string&) { ranDuringReport = menu.platform.Tick(menu.form1().Timer1); };
+    menu.platform.onMessage = [&](const std::string&) { ranDuringReport = menu.platform.Tick(menu.main().Timer1); };
     EXPECT_FALSE(menu.platform.Click(menu.face(2)));
     EXPECT_EQ(menu.MessageTexts(), std::vector<std::string>{RuntimeErrorReport(53, "Datei nicht gefunden")});
     EXPECT_EQ(menu.platform.exitStatus, ExitStatus::kRuntimeError);
     EXPECT_FALSE(ranDuringReport);
 
     EXPECT_FALSE(menu.platform.MouseMove(menu.face(3)));
-    EXPECT_FALSE(menu.platform.Tick(menu.form1().Timer1));
-    EXPECT_FALSE(menu.platform.Click(menu.form1().Image1));
+    EXPECT_FALSE(menu.platform.Tick(menu.main().Timer1));
+    EXPECT_FALSE(menu.platform.Click(menu.main().Image1));
     EXPECT_EQ(menu.FacePeer(3).printCount, 1);
-    EXPECT_TRUE(menu.form1().Timer1.Enabled());
-    EXPECT_FALSE(menu.form2().Loaded());
+    EXPECT_TRUE(menu.main().Timer1.Enabled());
+    EXPECT_FALSE(menu.information().Loaded());
     EXPECT_EQ(menu.platform.messages.size(), 1u);
 }
 
@@ -297,16 +297,16 @@ TEST(EventBarrier, ARuntimeErrorInAHandlerEndsTheProgram) {
 // none, and stays.
 TEST(SecondaryWindows, EscClosesEitherWindowAsItsLeavingButtonDoes) {
     StartedMenu menu;
-    menu.platform.Click(menu.form1().Image1);
+    menu.platform.Click(menu.main().Image1);
     menu.ShowNotice();
-    EXPECT_TRUE(menu.platform.KeyDown(menu.form3(), Key::kEscape));
-    EXPECT_FALSE(menu.form3().Loaded());
-    EXPECT_TRUE(menu.form2().Loaded());
-    EXPECT_TRUE(menu.platform.KeyDown(menu.form2(), Key::kEscape));
-    EXPECT_FALSE(menu.form2().Loaded());
+    EXPECT_TRUE(menu.platform.KeyDown(menu.notice(), Key::kEscape));
+    EXPECT_FALSE(menu.notice().Loaded());
+    EXPECT_TRUE(menu.information().Loaded());
+    EXPECT_TRUE(menu.platform.KeyDown(menu.information(), Key::kEscape));
+    EXPECT_FALSE(menu.information().Loaded());
     EXPECT_TRUE(menu.face(0).Enabled());
-    EXPECT_TRUE(menu.platform.KeyDown(menu.form1(), Key::kEscape));
-    EXPECT_TRUE(menu.form1().Loaded());
+    EXPECT_TRUE(menu.platform.KeyDown(menu.main(), Key::kEscape));
+    EXPECT_TRUE(menu.main().Loaded());
     EXPECT_FALSE(menu.platform.exitStatus);
 }
 

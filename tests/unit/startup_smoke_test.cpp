@@ -8,10 +8,10 @@ namespace {
 TEST(StartUp, ShowsTheMainWindowFromTheSettings) {
     StartedMenu menu;
     ASSERT_TRUE(menu.started);
-    EXPECT_TRUE(menu.form1().Visible());
-    EXPECT_EQ(menu.form1().Caption(), "  Demo");
-    EXPECT_EQ(menu.form1().Height(), 7200);
-    EXPECT_EQ(menu.form1().Width(), 9600);
+    EXPECT_TRUE(menu.main().Visible());
+    EXPECT_EQ(menu.main().Caption(), "  Demo");
+    EXPECT_EQ(menu.main().Height(), 7200);
+    EXPECT_EQ(menu.main().Width(), 9600);
     EXPECT_FALSE(menu.platform.exitStatus);
 }
 

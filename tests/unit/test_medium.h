@@ -12,10 +12,10 @@
 #include "config/program_directory.h"
 #include "config/record_codec.h"
 #include "headless_platform.h"
-#include "menu/form1.h"
+#include "menu/main_window.h"
 #include "sample_settings.h"
-#include "windows/form2.h"
-#include "windows/form3.h"
+#include "windows/information_window.h"
+#include "windows/reader_notice.h"
 
 namespace startart::testing {
 
@@ -56,14 +56,14 @@ struct Menu {
 
     // As the launcher shows it, for a PDF target without a reader.
     void ShowNotice() {
-        platform.Barrier().Run([&] { form3().Show(); });
+        platform.Barrier().Run([&] { notice().Show(); });
     }
 
-    Form1& form1() { return static_cast<Form1&>(app->MainWindow()); }
-    Form2& form2() { return static_cast<Form2&>(app->InformationWindow()); }
-    Form3& form3() { return static_cast<Form3&>(app->ReaderNotice()); }
-    PictureBox& face(int i) { return form1().Picture1(i); }
-    PictureBox& frame(int i) { return form1().Picture2(i); }
+    MainWindow& main() { return static_cast<MainWindow&>(app->MainWindow()); }
+    InformationWindow& information() { return static_cast<InformationWindow&>(app->InformationWindow()); }
+    ReaderNotice& notice() { return static_cast<ReaderNotice&>(app->ReaderNotice()); }
+    PictureBox& face(int i) { return main().Picture1(i); }
+    PictureBox& frame(int i) { return main().Picture2(i); }
     HeadlessPictureBoxPeer& FacePeer(int i) { return HeadlessPlatform::PeerOf(face(i)); }
 
     // The texts that face i shows now.
@@ -110,7 +110,7 @@ inline std::string RuntimeErrorReport(int number, const std::string& description
 // window shows and the program ends with the error status.
 inline void ExpectStartStoppedBy(Menu& menu, const std::string& report) {
     EXPECT_EQ(menu.MessageTexts(), std::vector<std::string>{report});
-    EXPECT_FALSE(menu.form1().Visible());
+    EXPECT_FALSE(menu.main().Visible());
     EXPECT_EQ(menu.platform.exitStatus, ExitStatus::kRuntimeError);
 }
 

@@ -66,7 +66,7 @@ class DisplayScaleTest : public ::testing::Test {
     }
 
     testing::RunningMenu menu_;
-    Form1& form_;
+    MainWindow& form_;
     HWND window_;
 };
 

@@ -11,7 +11,7 @@
 
 #include "running_menu.h"
 #include "window.h"
-#include "windows/form2.h"
+#include "windows/information_window.h"
 
 namespace startart::win32 {
 namespace {
@@ -205,9 +205,9 @@ TEST(MainWindow, APressedButtonHoldsThePointerAndADoubleClickClicksOnce) {
     SettingsFile settings = MediumSettings();
     settings.buttons[1].anw = "kein.ziel";
     RunningMenu menu(settings);
-    Form1& form1 = menu.MainWindow();
+    MainWindow& window = menu.MainWindow();
     const HWND main = MainHwnd(menu);
-    ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(main) && !form1.Timer1.Enabled(); }));
+    ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(main) && !window.Timer1.Enabled(); }));
     const RECT one = menu.ButtonRect(1);
     const RECT two = menu.ButtonRect(2);
     const auto post = [&](UINT message, int x, int y) {
@@ -218,7 +218,7 @@ TEST(MainWindow, APressedButtonHoldsThePointerAndADoubleClickClicksOnce) {
     post(WM_LBUTTONDOWN, one.left + 5, one.top + 5);
     post(WM_MOUSEMOVE, two.left + 5, two.top + 5);
     post(WM_MOUSEMOVE, one.left - 3, one.top);
-    EXPECT_EQ(form1.lastHover, 1);
+    EXPECT_EQ(window.lastHover, 1);
     post(WM_LBUTTONUP, 100, 100);
     EXPECT_TRUE(menu.Platform().messages.empty());
 
@@ -234,9 +234,9 @@ TEST(MainWindow, ClickOnTheTitlePictureOpensTheInformationWindowFromItsDefinitio
     const HWND main = MainHwnd(menu);
     ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(main); }));
     menu.Click(main, 100, 100);
-    Form2& form2 = menu.InformationWindow();
-    ASSERT_TRUE(menu.PumpUntil([&] { return form2.Loaded() && IsWindowVisible(WindowOf(&form2)); }));
-    const HWND window = WindowOf(&form2);
+    InformationWindow& information = menu.InformationWindow();
+    ASSERT_TRUE(menu.PumpUntil([&] { return information.Loaded() && IsWindowVisible(WindowOf(&information)); }));
+    const HWND window = WindowOf(&information);
 
     wchar_t caption[32] = {};
     GetWindowTextW(window, caption, 32);
@@ -247,11 +247,11 @@ TEST(MainWindow, ClickOnTheTitlePictureOpensTheInformationWindowFromItsDefinitio
     EXPECT_EQ(client.bottom, 2280 / 15);
     EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
 
-    const HWND verlassen = WindowOf(&form2.Command1);
+    const HWND verlassen = WindowOf(&information.Command1);
     wchar_t text[32] = {};
     GetWindowTextW(verlassen, text, 32);
     EXPECT_STREQ(text, L"Verlassen");
-    GetWindowTextW(WindowOf(&form2.Command2), text, 32);
+    GetWindowTextW(WindowOf(&information.Command2), text, 32);
     EXPECT_STREQ(text, L"Velmo-Homepage");
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(verlassen, WM_GETFONT, 0, 0)), sizeof font, &font);
@@ -261,51 +261,51 @@ TEST(MainWindow, ClickOnTheTitlePictureOpensTheInformationWindowFromItsDefinitio
     EXPECT_TRUE(menu.PumpUntil([&] { return GetFocus() == verlassen; }));
 
     EXPECT_EQ(menu.ButtonsTakingTheHighlight(), 0);
-    EXPECT_EQ(form2.Label1.Caption(), "\r\n(c) 2026 Velmo\r\n\r\nVelmo GmbH\r\nHauptstr. 1\r\n12345 Musterstadt");
+    EXPECT_EQ(information.Label1.Caption(), "\r\n(c) 2026 Velmo\r\n\r\nVelmo GmbH\r\nHauptstr. 1\r\n12345 Musterstadt");
 }
 
 TEST(MainWindow, ClosingTheInformationWindowUnlocksTheButtonsAndLeavesNoWindow) {
     RunningMenu menu(MediumSettings());
-    Form2& form2 = menu.InformationWindow();
+    InformationWindow& information = menu.InformationWindow();
     ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(MainHwnd(menu)); }));
-    menu.Platform().Barrier().Run([&] { form2.Show(); });
-    ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(WindowOf(&form2)); }));
-    PostMessageW(WindowOf(&form2), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(menu.PumpUntil([&] { return !form2.Loaded(); }));
+    menu.Platform().Barrier().Run([&] { information.Show(); });
+    ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(WindowOf(&information)); }));
+    PostMessageW(WindowOf(&information), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(menu.PumpUntil([&] { return !information.Loaded(); }));
     EXPECT_EQ(testing::VisibleWindowsOfThisThread(), 1);
     EXPECT_EQ(menu.ButtonsTakingTheHighlight(), menu.MainWindow().settings.anzahl);
 }
 
 TEST(MainWindow, AnOpenInformationWindowTakesTheActivationBackFromTheMainWindow) {
     RunningMenu menu(MediumSettings());
-    Form2& form2 = menu.InformationWindow();
+    InformationWindow& information = menu.InformationWindow();
     const HWND main = MainHwnd(menu);
     ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(main); }));
-    menu.Platform().Barrier().Run([&] { form2.Show(); });
-    ASSERT_TRUE(menu.PumpUntil([&] { return GetActiveWindow() == WindowOf(&form2); }));
+    menu.Platform().Barrier().Run([&] { information.Show(); });
+    ASSERT_TRUE(menu.PumpUntil([&] { return GetActiveWindow() == WindowOf(&information); }));
     SetActiveWindow(main);
     EXPECT_EQ(GetActiveWindow(), main);
-    EXPECT_TRUE(menu.PumpUntil([&] { return GetActiveWindow() == WindowOf(&form2); }));
+    EXPECT_TRUE(menu.PumpUntil([&] { return GetActiveWindow() == WindowOf(&information); }));
 }
 
 TEST(MainWindow, DisabledFacesKeepTheHighlightAndTheBackgroundClearsIt) {
     RunningMenu menu(MediumSettings());
-    Form1& form1 = menu.MainWindow();
+    MainWindow& window = menu.MainWindow();
     const HWND main = MainHwnd(menu);
-    ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(main) && !form1.Timer1.Enabled(); }));
+    ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(main) && !window.Timer1.Enabled(); }));
     const RECT button3 = menu.ButtonRect(3);
     const RECT button5 = menu.ButtonRect(5);
     menu.PointAt(main, button3.left + 10, button3.top + 10);
-    ASSERT_EQ(form1.lastHover, 3);
+    ASSERT_EQ(window.lastHover, 3);
 
     menu.Platform().Barrier().Run([&] { menu.InformationWindow().Show(); });
     menu.PumpFor(std::chrono::milliseconds(200));
     menu.PointAt(main, button3.left + 20, button3.top + 12);
     menu.PointAt(main, button5.left + 10, button5.top + 10);
-    EXPECT_EQ(form1.lastHover, 3);
+    EXPECT_EQ(window.lastHover, 3);
 
     menu.PointAt(main, button3.left - 3, button3.top);
-    EXPECT_EQ(form1.lastHover, form1.noButton);
+    EXPECT_EQ(window.lastHover, window.noButton);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "handles.h"
-#include "launch/module2.h"
+#include "launch/reader_registry.h"
 #include "registry.h"
 #include "text.h"
 

@@ -96,12 +96,12 @@ void RunningMenu::ClickWithMouse(HWND window, int x, int y) {
 }
 
 RECT RunningMenu::ButtonRect(int index) const {
-    const Form1& form = MainWindow();
+    const startart::MainWindow& form = MainWindow();
     return RectInForm(form.Picture2(index), dynamic_cast<const FormWindow&>(*form.Peer()).Scale());
 }
 
 int RunningMenu::ButtonsTakingTheHighlight() {
-    Form1& form = MainWindow();
+    startart::MainWindow& form = MainWindow();
     const HWND main = WindowOf(&form);
     const auto move = [&](int x, int y) {
         PostMessageW(main, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));

@@ -16,11 +16,11 @@
 
 #include "app/application.h"
 #include "config/settings.h"
-#include "menu/form1.h"
+#include "menu/main_window.h"
 #include "test_files.h"
 #include "win32_platform.h"
-#include "windows/form2.h"
-#include "windows/form3.h"
+#include "windows/information_window.h"
+#include "windows/reader_notice.h"
 
 namespace startart::win32::testing {
 
@@ -85,9 +85,11 @@ class RunningMenu {
     int ButtonsTakingTheHighlight();
 
     const TempFolder& Medium() const { return folder_; }
-    Form1& MainWindow() const { return static_cast<Form1&>(app_.MainWindow()); }
-    Form2& InformationWindow() const { return static_cast<Form2&>(app_.InformationWindow()); }
-    Form3& ReaderNotice() const { return static_cast<Form3&>(app_.ReaderNotice()); }
+    startart::MainWindow& MainWindow() const { return static_cast<startart::MainWindow&>(app_.MainWindow()); }
+    startart::InformationWindow& InformationWindow() const {
+        return static_cast<startart::InformationWindow&>(app_.InformationWindow());
+    }
+    startart::ReaderNotice& ReaderNotice() const { return static_cast<startart::ReaderNotice&>(app_.ReaderNotice()); }
     Application& App() { return app_; }
     RecordingPlatform& Platform() { return platform_; }
     // The status given to Quit, once the program has ended.

@@ -12,8 +12,8 @@
 #include "handles.h"
 #include "running_menu.h"
 #include "window.h"
-#include "windows/form2.h"
-#include "windows/form3.h"
+#include "windows/information_window.h"
+#include "windows/reader_notice.h"
 
 namespace startart::win32 {
 namespace {
@@ -45,8 +45,8 @@ class SecondaryWindowTest : public ::testing::Test {
     void SetUp() override { testing::InstallStandIns(); }
 
     HWND Main() const { return WindowOf(&menu_.MainWindow()); }
-    Form2& Information() { return menu_.InformationWindow(); }
-    Form3& Notice() { return menu_.ReaderNotice(); }
+    InformationWindow& Information() { return menu_.InformationWindow(); }
+    ReaderNotice& Notice() { return menu_.ReaderNotice(); }
 
     // Every button of the column is a PDF document, and no reader is
     // registered in the test prefix.

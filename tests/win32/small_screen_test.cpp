@@ -45,7 +45,7 @@ TEST(SmallScreen, TheWindowIsSizedAndCentredAsWindowsHoldsIt) {
     SettingsFile settings = testing::MediumSettings();
     settings.menu.anzahl = 15;
     testing::RunningMenu menu(settings);
-    Form1& form = menu.MainWindow();
+    MainWindow& form = menu.MainWindow();
     const HWND window = WindowOf(&form);
     ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(window); }));
 

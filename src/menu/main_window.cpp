@@ -1,6 +1,6 @@
 // Start-up of the main window: settings, geometry, title picture, colours,
 // then the button column and its first paint.
-#include "menu/form1.h"
+#include "menu/main_window.h"
 
 #include "basic/program_end.h"
 #include "basic/runtime_error.h"
@@ -18,8 +18,8 @@ OleColor RgbOf(const Colour& colour) {
 
 }  // namespace
 
-Form1::Form1(MenuHost& host)
-    : Form(host.GetPlatform(), Form1Definition()),
+MainWindow::MainWindow(MenuHost& host)
+    : Form(host.GetPlatform(), MainWindowDefinition()),
       Timer1(Find<Timer>("Timer1")),
       Picture1(FindArray<PictureBox>("Picture1")),
       Picture2(FindArray<PictureBox>("Picture2")),
@@ -35,14 +35,14 @@ Form1::Form1(MenuHost& host)
     }
 }
 
-const ButtonEntry& Form1::Entry(int index) const {
+const ButtonEntry& MainWindow::Entry(int index) const {
     if (index < 0 || index >= kButtonSlots) {
         RaiseSubscriptOutOfRange();
     }
     return buttons[static_cast<std::size_t>(index)];
 }
 
-void Form1::FormLoad() {
+void MainWindow::FormLoad() {
     Platform& platform = GetPlatform();
     const Screen& screen = GetScreen();
     noButton = 100;
@@ -82,11 +82,11 @@ void Form1::FormLoad() {
     Timer1.SetEnabled(true);
 }
 
-void Form1::FormUnload() {
+void MainWindow::FormUnload() {
     EndProgram();
 }
 
-void Form1::FormGotFocus() {
+void MainWindow::FormGotFocus() {
     if (!Enabled()) {
         host_.InformationWindow().SetFocus();
     }
@@ -97,7 +97,7 @@ void Form1::FormGotFocus() {
 // window, the reader notice first, whatever was active before (another
 // program, the other secondary window). Only the main window hands it on, so
 // the two secondary windows never take it from each other without end.
-void Form1::FormActivate() {
+void MainWindow::FormActivate() {
     for (Form* window : {&host_.ReaderNotice(), &host_.InformationWindow()}) {
         if (window->Loaded()) {
             window->SetFocus();
@@ -106,7 +106,7 @@ void Form1::FormActivate() {
     }
 }
 
-void Form1::Image1Click() {
+void MainWindow::Image1Click() {
     host_.InformationWindow().Show();
 }
 

@@ -11,9 +11,9 @@ namespace startart {
 // The notice text for a reader version, with CRLF line breaks.
 std::string ReaderNoticeText(const std::string& version);
 
-class Form3 : public SecondaryWindow {
+class ReaderNotice : public SecondaryWindow {
   public:
-    explicit Form3(SecondaryWindowHost& host);
+    explicit ReaderNotice(SecondaryWindowHost& host);
 
     CommandButton& Command2;  // "Abbrechen"
     CommandButton& Command1;  // "Installieren"

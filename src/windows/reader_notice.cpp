@@ -1,4 +1,4 @@
-#include "windows/form3.h"
+#include "windows/reader_notice.h"
 
 #include "forms/form_definitions.h"
 #include "toolkit/start_or_report.h"
@@ -13,8 +13,8 @@ std::string ReaderNoticeText(const std::string& version) {
            " " + "auf Ihren Rechner zu übertragen.";
 }
 
-Form3::Form3(SecondaryWindowHost& host)
-    : SecondaryWindow(host, Form3Definition()),
+ReaderNotice::ReaderNotice(SecondaryWindowHost& host)
+    : SecondaryWindow(host, ReaderNoticeDefinition()),
       Command2(Find<CommandButton>("Command2")),
       Command1(Find<CommandButton>("Command1")),
       Label2(Find<Label>("Label2")),
@@ -23,7 +23,7 @@ Form3::Form3(SecondaryWindowHost& host)
     Command2.onClick = [this] { Command2Click(); };
 }
 
-void Form3::FormLoad() {
+void ReaderNotice::FormLoad() {
     LockMenu();
     CentreOnMainWindow();
     const std::string notice = ReaderNoticeText(host_.Reader().version);
@@ -41,17 +41,17 @@ void Form3::FormLoad() {
     Label2.SetHeight(Label1.Height() - 400);
 }
 
-void Form3::FormUnload() {
+void ReaderNotice::FormUnload() {
     UnlockMenu();
 }
 
-void Form3::Command1Click() {
+void ReaderNotice::Command1Click() {
     // The installer comes up minimized and activated, as stored, without the
     // program directory: the system's search for command lines finds it.
     StartOrReport(GetPlatform(), host_.Reader().setup, ShowState::kMinimized);
 }
 
-void Form3::Command2Click() {
+void ReaderNotice::Command2Click() {
     Unload();
 }
 

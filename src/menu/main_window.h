@@ -26,9 +26,9 @@ class MenuHost {
     ~MenuHost() = default;
 };
 
-class Form1 : public Form {
+class MainWindow : public Form {
   public:
-    explicit Form1(MenuHost& host);
+    explicit MainWindow(MenuHost& host);
 
     Timer& Timer1;
     ControlArray<PictureBox> Picture1;  // the faces

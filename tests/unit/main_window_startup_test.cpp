@@ -38,7 +38,7 @@ TEST_P(MainWindowGeometry, SizePlaceAndTitlePicture) {
     menu.settings.menu.abstand = c.abstand;
     menu.platform.metrics = c.screen;
     ASSERT_TRUE(menu.Start());
-    const Form1& form = menu.form1();
+    const MainWindow& form = menu.main();
     EXPECT_EQ(form.Height(), c.height);
     EXPECT_EQ(form.Width(), c.width);
     EXPECT_EQ(form.Left(), c.left);
@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(StartUp, CaptionColourPicturesAndTimerComeFromTheSettings) {
     StartedMenu menu;
-    const Form1& form = menu.form1();
+    const MainWindow& form = menu.main();
     EXPECT_EQ(form.Caption(), "  Demo");
     EXPECT_EQ(form.BackColor(), Rgb(0, 64, 128));
     EXPECT_EQ(PathOf(form.Icon()), "D:\\medium\\icon.ico");
@@ -91,7 +91,7 @@ TEST(StartUp, CaptionColourPicturesAndTimerComeFromTheSettings) {
 TEST(StartUp, AnEmptyTitleLeavesTheTwoLeadingSpaces) {
     SettingsFile file = SampleSettings();
     file.menu.titel = "";
-    EXPECT_EQ(StartedMenu(file).form1().Caption(), "  ");
+    EXPECT_EQ(StartedMenu(file).main().Caption(), "  ");
 }
 
 TEST(StartUp, PfadIsTheProgramDirectoryWhateverTheFileStores) {
@@ -101,8 +101,8 @@ TEST(StartUp, PfadIsTheProgramDirectoryWhateverTheFileStores) {
         menu.platform.executableDirectory = executable;
         menu.settings.menu.pfad = "E:\\stored";
         ASSERT_TRUE(menu.Start()) << executable;
-        EXPECT_EQ(menu.form1().settings.pfad, expected);
-        EXPECT_EQ(PathOf(menu.form1().Image1.GetPicture()), std::string(expected) + "titel.bmp");
+        EXPECT_EQ(menu.main().settings.pfad, expected);
+        EXPECT_EQ(PathOf(menu.main().Image1.GetPicture()), std::string(expected) + "titel.bmp");
     }
 }
 
@@ -180,8 +180,8 @@ TEST(StartUp, UnreadableSettingsShowTheTwoLineMessageAndEnd) {
         EXPECT_FALSE(menu.Start());
         EXPECT_EQ(menu.MessageTexts(), std::vector<std::string>{kSettingsFailure});
         EXPECT_EQ(menu.platform.exitStatus, ExitStatus::kSettingsUnreadable);
-        EXPECT_FALSE(menu.form1().Visible());
-        EXPECT_FALSE(menu.form1().Timer1.Enabled());
+        EXPECT_FALSE(menu.main().Visible());
+        EXPECT_FALSE(menu.main().Timer1.Enabled());
     }
 }
 
@@ -190,17 +190,17 @@ TEST(StartUp, ASettingsFileCutShortReadsAsEmptyButtons) {
     menu.WriteMedium();
     menu.platform.files[menu.Directory() + "st.art"].resize(kRecordLength * 3 + 10);
     ASSERT_TRUE(menu.Start());
-    EXPECT_EQ(menu.form1().buttons[0].button, "Knopf 0");
+    EXPECT_EQ(menu.main().buttons[0].button, "Knopf 0");
     for (int i = 1; i < 10; ++i) {
-        EXPECT_EQ(menu.form1().buttons[static_cast<std::size_t>(i)], ButtonEntry{}) << i;
+        EXPECT_EQ(menu.main().buttons[static_cast<std::size_t>(i)], ButtonEntry{}) << i;
         EXPECT_FALSE(menu.frame(i).Visible()) << i;
     }
 }
 
 TEST(StartUp, ClosingTheMainWindowEndsTheProgram) {
     StartedMenu menu;
-    ASSERT_TRUE(menu.platform.Click(menu.form1().Image1));
-    menu.platform.Close(menu.form1());
+    ASSERT_TRUE(menu.platform.Click(menu.main().Image1));
+    menu.platform.Close(menu.main());
     EXPECT_EQ(menu.platform.exitStatus, ExitStatus::kNormal);
     EXPECT_TRUE(menu.platform.messages.empty());
     // The information window's own close code does not run: the menu stays locked.

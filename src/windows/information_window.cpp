@@ -1,12 +1,12 @@
-#include "windows/form2.h"
+#include "windows/information_window.h"
 
 #include "forms/form_definitions.h"
 #include "toolkit/start_or_report.h"
 
 namespace startart {
 
-Form2::Form2(SecondaryWindowHost& host)
-    : SecondaryWindow(host, Form2Definition()),
+InformationWindow::InformationWindow(SecondaryWindowHost& host)
+    : SecondaryWindow(host, InformationWindowDefinition()),
       Command2(Find<CommandButton>("Command2")),
       Command1(Find<CommandButton>("Command1")),
       Label1(Find<Label>("Label1")) {
@@ -14,7 +14,7 @@ Form2::Form2(SecondaryWindowHost& host)
     Command2.onClick = [this] { Command2Click(); };
 }
 
-void Form2::FormLoad() {
+void InformationWindow::FormLoad() {
     lineBreak_ = "\r\n";
     LockMenu();
     SetCaption("Information");
@@ -37,15 +37,15 @@ void Form2::FormLoad() {
     Command2.SetFontName(fontName_);
 }
 
-void Form2::FormUnload() {
+void InformationWindow::FormUnload() {
     UnlockMenu();
 }
 
-void Form2::Command1Click() {
+void InformationWindow::Command1Click() {
     Unload();
 }
 
-void Form2::Command2Click() {
+void InformationWindow::Command2Click() {
     OpenWebAddressOrReport(GetPlatform(), host_.Info().home_url);
 }
 

@@ -3,10 +3,10 @@
 
 namespace startart {
 
-class Form1;
+class MainWindow;
 
 // Enables or disables all fifteen button faces, whatever the button count.
 // A disabled face reacts neither to the pointer nor to clicks.
-void SetMenuButtonsEnabled(Form1& form1, bool enabled);
+void SetMenuButtonsEnabled(MainWindow& window, bool enabled);
 
 }  // namespace startart

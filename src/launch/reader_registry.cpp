@@ -1,4 +1,4 @@
-#include "launch/module2.h"
+#include "launch/reader_registry.h"
 
 #include <cstdint>
 #include <utility>

@@ -8,9 +8,9 @@
 
 namespace startart {
 
-class Form2 : public SecondaryWindow {
+class InformationWindow : public SecondaryWindow {
   public:
-    explicit Form2(SecondaryWindowHost& host);
+    explicit InformationWindow(SecondaryWindowHost& host);
 
     CommandButton& Command2;  // "Velmo-Homepage"
     CommandButton& Command1;  // "Verlassen"
