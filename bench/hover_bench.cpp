@@ -77,7 +77,7 @@ bool MeasureMovesOnto(const Buttons& buttons, MainWindow& form, ObservedPump& pu
         const double jumped = Milliseconds();
         const POINT point = buttons.PointAt(buttons.Centre(button));
         const std::optional<ObservedPump::HandledMove> handled = pump.UntilMoveHandled(point);
-        if (!handled || form.lastHover != button || pump.LeftToPaint()) {
+        if (!handled || form.ButtonHighlight().Asked() != button || pump.LeftToPaint()) {
             ++failures;
         } else if (move >= 0) {
             fromJump.push_back(handled->settled - jumped);
@@ -115,7 +115,7 @@ bool CountRepaintsInside(const Buttons& buttons, MainWindow& form, ObservedPump&
     const int button = kButtonInside;
     pump.Settle();
     const bool highlighted =
-        pump.UntilMoveHandled(buttons.PointAt(buttons.Centre(button))).has_value() && form.lastHover == button;
+        pump.UntilMoveHandled(buttons.PointAt(buttons.Centre(button))).has_value() && form.ButtonHighlight().Asked() == button;
 
     const RECT& frame = buttons.Frame(button);
     // Points one pixel in from the edge, row by row: each differs from the
@@ -131,7 +131,7 @@ bool CountRepaintsInside(const Buttons& buttons, MainWindow& form, ObservedPump&
         delivered += pump.UntilMoveHandled(point, noteInvalidation).has_value() ? 1 : 0;
     }
     const int repaints = pump.Paints() - paintsBefore;
-    const bool complete = highlighted && delivered == kMovesInside && form.lastHover == button;
+    const bool complete = highlighted && delivered == kMovesInside && form.ButtonHighlight().Asked() == button;
     std::printf("Pointer moves inside the highlighted button %d: %d moves, %d of them delivered%s\n", button,
                 kMovesInside, delivered, complete ? "" : ", the highlight did not hold");
     std::printf("  WM_PAINTs: %d; moves that left something to repaint: %d (target: 0, %s)\n", repaints,

@@ -31,7 +31,15 @@ Form& Application::ReaderNotice() const {
 }
 
 const std::string& Application::ProgramFolder() const {
-    return mainWindow_->settings.pfad;
+    return mainWindow_->settings.menu.pfad;
+}
+
+const InfoSettings& Application::Info() const {
+    return mainWindow_->settings.info;
+}
+
+const ReaderSetup& Application::Reader() const {
+    return mainWindow_->settings.reader;
 }
 
 void Application::SetMenuButtonsEnabled(bool enabled) {

@@ -1,5 +1,6 @@
-// The program as a whole: its three windows and the settings that all of them
-// read. The main window is the start object; Start loads and shows it.
+// The program as a whole: its three windows and the launcher, which all read
+// the settings that the main window's start-up reads. The main window is the
+// start object; Start loads and shows it.
 // The windows and the launcher meet only here: each declares what it needs
 // of the others as an interface of its own folder, which the application
 // implements, so that no folder reaches up to this one.
@@ -35,21 +36,15 @@ class Application : public MenuHost, public SecondaryWindowHost, public LaunchCo
     Form& InformationWindow() const override;
     Form& ReaderNotice() const override;
 
-    // The program directory with its trailing backslash, once the main
-    // window has read its settings.
+    // The settings, once the main window's start-up has read them: the
+    // program directory with its trailing backslash, and the records of the
+    // information window and the reader.
     const std::string& ProgramFolder() const override;
+    const InfoSettings& Info() const override;
+    const ReaderSetup& Reader() const override;
     void SetMenuButtonsEnabled(bool enabled) override;
     void Launch(const std::string& target) override;
     void ShowReaderNotice() override;
-    InfoSettings& Info() override { return info; }
-    const InfoSettings& Info() const override { return info; }
-    ReaderSetup& Reader() override { return reader; }
-    const ReaderSetup& Reader() const override { return reader; }
-
-    // Filled by the main window's start-up, read by the launcher and the
-    // secondary windows.
-    InfoSettings info;
-    ReaderSetup reader;
 
   private:
     Platform& platform_;

@@ -13,6 +13,8 @@
 
 namespace startart {
 
+// Beside the menu, in the program's own folder.
+inline constexpr const char* kSettingsFileName = "st.art";
 inline constexpr std::size_t kRecordLength = 128;
 inline constexpr std::size_t kSettingsFileLength = kRecordLength * kRecordCount;
 

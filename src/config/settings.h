@@ -67,12 +67,8 @@ struct ButtonEntry {
     bool operator==(const ButtonEntry&) const = default;
 };
 
-// Fifteen buttons are stored; the main window keeps one slot more, which stays
-// empty, because a count of 16 reaches it before it reaches the missing
-// sixteenth button.
+// Fifteen buttons are stored, as many as the main window has.
 inline constexpr int kStoredButtons = 15;
-inline constexpr int kButtonSlots = kStoredButtons + 1;
-using ButtonSlots = std::array<ButtonEntry, kButtonSlots>;
 
 // The file holds the menu, information and reader records, then one record
 // per stored button; records are numbered from 1.

@@ -3,7 +3,7 @@
 #include "launch/reader_registry.h"
 #include "toolkit/form.h"
 #include "toolkit/platform.h"
-#include "toolkit/start_or_report.h"
+#include "start/start_or_report.h"
 
 namespace startart {
 namespace {

@@ -7,12 +7,12 @@ namespace startart {
 
 AccessibleItems MainWindow::Accessibles() const {
     AccessibleItems items;
-    items.push_back(AccessibleItem{AccessibleItem::Role::kGraphic, settings.titel, "Informationen", &Image1, &Image1,
+    items.push_back(AccessibleItem{AccessibleItem::Role::kGraphic, settings.menu.titel, "Informationen", &Image1, &Image1,
                                    false, false});
     for (int i = 0; i < LaidOutButtons(); ++i) {
         if (Picture2(i).Visible()) {
             items.push_back(AccessibleItem{AccessibleItem::Role::kPushButton, Entry(i).button, "Drücken", &Picture2(i),
-                                           &Picture1(i), i == drawnHighlight_, !Picture1(i).AcceptsInput()});
+                                           &Picture1(i), i == highlight_.Lit(), !Picture1(i).AcceptsInput()});
         }
     }
     return items;

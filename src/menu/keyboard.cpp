@@ -9,7 +9,7 @@
 namespace startart {
 
 int MainWindow::LaidOutButtons() const {
-    return std::clamp<int>(settings.anzahl, 0, Picture2.Count());
+    return std::clamp<int>(settings.menu.anzahl, 0, Picture2.Count());
 }
 
 bool MainWindow::KeyboardReaches(int index) const {
@@ -22,13 +22,13 @@ void MainWindow::MoveHighlight(int step) {
         return;
     }
     // From no highlight, down starts at the first button and up at the last.
-    int index = drawnHighlight_ >= 0 ? drawnHighlight_ : (step > 0 ? count - 1 : 0);
+    const int lit = highlight_.Lit();
+    int index = lit >= 0 ? lit : (step > 0 ? count - 1 : 0);
     for (int tried = 0; tried < count; ++tried) {
         index = (index + step + count) % count;
         if (KeyboardReaches(index)) {
-            lastHover = static_cast<Int16>(index);
-            redrawPending = true;
-            RedrawButtons(lastHover);
+            highlight_.Renew(static_cast<Int16>(index));
+            RedrawButtons(highlight_.Asked());
             AccessibleFocusMovedTo(Picture2(index));
             return;
         }
@@ -48,8 +48,8 @@ void MainWindow::FormKeyDown(Key key, bool shift) {
             break;
         case Key::kEnter:
         case Key::kSpace:
-            if (KeyboardReaches(drawnHighlight_)) {
-                Picture1(drawnHighlight_).RaiseClick();
+            if (KeyboardReaches(highlight_.Lit())) {
+                Picture1(highlight_.Lit()).RaiseClick();
             }
             break;
         case Key::kEscape:

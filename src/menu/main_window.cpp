@@ -4,9 +4,8 @@
 
 #include "basic/program_end.h"
 #include "basic/runtime_error.h"
-#include "config/read_settings_file.h"
+#include "menu/read_settings_file.h"
 #include "forms/form_definitions.h"
-#include "menu/window_size.h"
 #include "toolkit/platform.h"
 
 namespace startart {
@@ -36,49 +35,45 @@ MainWindow::MainWindow(MenuHost& host)
 }
 
 const ButtonEntry& MainWindow::Entry(int index) const {
-    if (index < 0 || index >= kButtonSlots) {
+    if (index < 0 || index >= kStoredButtons) {
         RaiseSubscriptOutOfRange();
     }
-    return buttons[static_cast<std::size_t>(index)];
+    return settings.buttons[static_cast<std::size_t>(index)];
 }
 
 void MainWindow::FormLoad() {
     Platform& platform = GetPlatform();
     const Screen& screen = GetScreen();
-    noButton = 100;
-    ReadSettingsFile(platform, loadedSettings, host_.Info(), host_.Reader(), buttons);
-    settings = loadedSettings;
+    settings = ReadSettingsFile(platform);
+    const MenuSettings& menu = settings.menu;
 
-    const Int16 windowHeight = MainWindowHeight(settings, screen.TwipsPerPixelY());
+    SetCaption("  " + menu.titel);
+    SetIcon(platform.LoadPicture(menu.pfad + menu.icon));
+    const MainWindowLayout layout = LayOutMainWindow(
+        menu, screen,
+        [this](Single twips) {
+            SetHeight(twips);
+            return Height();
+        },
+        [this](Single twips) {
+            SetWidth(twips);
+            return Width();
+        });
+    SetLeft(screen.ToTwipsX(layout.window.left));
+    SetTop(screen.ToTwipsY(layout.window.top));
 
-    SetCaption("  " + settings.titel);
-    SetIcon(platform.LoadPicture(settings.pfad + settings.icon));
-    SetHeight(windowHeight);
-    // Four thirds of the height as the window holds it, not as computed.
-    const Single width = MainWindowWidth(Height());
-    SetWidth(width);
-    // A window planned larger than the screen is held to it in both
-    // directions; the height then follows the width the window holds, so
-    // that it keeps its shape.
-    if (screen.ToPixelsX(Width()) < screen.ToPixelsX(width)) {
-        SetHeight(Width() * 0.75f);
-    }
-    SetLeft((screen.Width() - Width()) / 2);
-    SetTop((screen.Height() - Height()) / 2);
-
-    Image1.SetLeft(0);
-    Image1.SetTop(0);
-    Image1.SetWidth(TitlePictureWidth(Width(), settings, screen.TwipsPerPixelX()));
-    Image1.SetHeight(TitlePictureHeight(Height()));
+    Image1.SetLeft(screen.ToTwipsX(layout.title.left));
+    Image1.SetTop(screen.ToTwipsY(layout.title.top));
+    Image1.SetWidth(screen.ToTwipsX(layout.title.width));
+    Image1.SetHeight(screen.ToTwipsY(layout.title.height));
     Image1.SetStretch(true);
-    Image1.SetPicture(platform.LoadPicture(settings.pfad + settings.titelbild));
+    Image1.SetPicture(platform.LoadPicture(menu.pfad + menu.titelbild));
 
-    SetBackColor(RgbOf(settings.farbe));
+    SetBackColor(RgbOf(menu.farbe));
 
-    LayoutButtons();
-    lastHover = noButton;
-    redrawPending = true;
-    RedrawButtons(noButton);
+    LayoutButtons(layout);
+    highlight_.Renew(Highlight::kNoButton);
+    RedrawButtons(Highlight::kNoButton);
     Timer1.SetEnabled(true);
 }
 

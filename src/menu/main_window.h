@@ -6,6 +6,8 @@
 
 #include "basic/int16.h"
 #include "config/settings.h"
+#include "menu/highlight.h"
+#include "menu/window_layout.h"
 #include "toolkit/form.h"
 
 namespace startart {
@@ -16,9 +18,6 @@ class MenuHost {
     virtual Platform& GetPlatform() const = 0;
     virtual Form& InformationWindow() const = 0;
     virtual Form& ReaderNotice() const = 0;
-    // The settings that the start-up reads for the other windows.
-    virtual InfoSettings& Info() = 0;
-    virtual ReaderSetup& Reader() = 0;
     // Opens a button's target.
     virtual void Launch(const std::string& target) = 0;
 
@@ -35,20 +34,14 @@ class MainWindow : public Form {
     ControlArray<PictureBox> Picture2;  // the frames
     Image& Image1;
 
-    // As read from st.art, and the working copy that everything else reads.
-    MenuSettings loadedSettings;
-    MenuSettings settings;
-    ButtonSlots buttons;
+    // Everything st.art holds, read at start-up: the one copy that every
+    // window and the launcher read.
+    SettingsFile settings;
+    // Which button is lit.
+    const Highlight& ButtonHighlight() const { return highlight_; }
 
-    // The highlight state: noButton is the index of no button at all,
-    // lastHover the index a pointer handler last asked for, and
-    // redrawPending whether RedrawButtons has to paint.
-    Int16 noButton = 0;
-    Int16 lastHover = 0;
-    bool redrawPending = false;
-
-    // Sizes, places and fills the button column.
-    void LayoutButtons();
+    // Sizes, places and fills the button column as the layout has it.
+    void LayoutButtons(const MainWindowLayout& layout);
     // Shows button `highlight` in its highlighted cell with its highlighted
     // label and every other button normal, when redrawPending says so.
     void RedrawButtons(Int16 highlight);
@@ -77,14 +70,13 @@ class MainWindow : public Form {
     void MoveHighlight(int step);
     // A laid-out button whose frame is visible and whose face takes input.
     bool KeyboardReaches(int index) const;
-    // Where every face stands while it shows its design's normal cell.
-    Single NormalFaceTop() const;
     // How many buttons the repaint draws: 0 to anzahl - 1, as far as they exist.
     int LaidOutButtons() const;
 
     MenuHost& host_;
-    // The button that the last repaint drew highlighted, or -1.
-    int drawnHighlight_ = -1;
+    // Where every face stands while its design's normal cell shows.
+    PixelPoint normalFace_;
+    Highlight highlight_;
 };
 
 }  // namespace startart

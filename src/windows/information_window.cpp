@@ -1,7 +1,7 @@
 #include "windows/information_window.h"
 
 #include "forms/form_definitions.h"
-#include "toolkit/start_or_report.h"
+#include "start/start_or_report.h"
 
 namespace startart {
 

@@ -60,8 +60,8 @@ TEST(Highlight, StartUpDrawsEveryButtonNormal) {
         ASSERT_EQ(menu.FacePeer(i).surface.size(), 1u) << i;
         EXPECT_EQ(menu.FacePeer(i).surface[0].at, (PixelPoint{20, 11})) << i;
     }
-    EXPECT_FALSE(menu.main().redrawPending);
-    EXPECT_EQ(menu.main().lastHover, 100);
+    EXPECT_FALSE(menu.main().ButtonHighlight().Pending());
+    EXPECT_EQ(menu.main().ButtonHighlight().Asked(), Highlight::kNoButton);
 }
 
 // The label starts randabstand right of the frame's edge and sits groesse / 1.3
@@ -193,7 +193,7 @@ TEST(Highlight, NoButtonsNothingDrawn) {
     for (int i = 0; i < 15; ++i) {
         EXPECT_EQ(menu.FacePeer(i).printCount, 0) << i;
     }
-    EXPECT_FALSE(menu.main().redrawPending);
+    EXPECT_FALSE(menu.main().ButtonHighlight().Pending());
 }
 
 TEST(Clicks, EndeEndsTheProgram) {

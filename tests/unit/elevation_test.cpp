@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "test_medium.h"
-#include "toolkit/start_or_report.h"
+#include "start/start_or_report.h"
 
 namespace startart::testing {
 namespace {

@@ -2,7 +2,7 @@
 // title picture, and every way start-up can stop before the window shows.
 #include <gtest/gtest.h>
 
-#include "menu/window_size.h"
+#include "menu/window_layout.h"
 #include "test_medium.h"
 
 namespace startart::testing {
@@ -48,11 +48,12 @@ TEST_P(MainWindowGeometry, SizePlaceAndTitlePicture) {
     EXPECT_EQ(form.Image1.Width(), c.imageWidth);
     EXPECT_EQ(form.Image1.Height(), c.imageHeight);
 
-    // The authoring tool's plan of the same window.
+    // The authoring tool's plan of the same window, which the headless
+    // screen holds at whatever size it is asked for.
     const Screen screen(c.screen);
-    const MainWindowPixels plan = PlanMainWindow(form.settings, screen);
-    EXPECT_EQ(plan, (MainWindowPixels{screen.ToPixelsX(c.width), screen.ToPixelsY(c.height),
-                                      screen.ToPixelsX(c.imageWidth), screen.ToPixelsY(c.imageHeight)}));
+    const MainWindowLayout plan = PlanMainWindow(form.settings.menu, screen);
+    EXPECT_EQ(plan.window, form.Bounds());
+    EXPECT_EQ(plan.title, form.Image1.Bounds());
 }
 
 // Positions land on the nearest pixel, halves to even, so each case reads
@@ -101,7 +102,7 @@ TEST(StartUp, PfadIsTheProgramDirectoryWhateverTheFileStores) {
         menu.platform.executableDirectory = executable;
         menu.settings.menu.pfad = "E:\\stored";
         ASSERT_TRUE(menu.Start()) << executable;
-        EXPECT_EQ(menu.main().settings.pfad, expected);
+        EXPECT_EQ(menu.main().settings.menu.pfad, expected);
         EXPECT_EQ(PathOf(menu.main().Image1.GetPicture()), std::string(expected) + "titel.bmp");
     }
 }
@@ -190,9 +191,9 @@ TEST(StartUp, ASettingsFileCutShortReadsAsEmptyButtons) {
     menu.WriteMedium();
     menu.platform.files[menu.Directory() + "st.art"].resize(kRecordLength * 3 + 10);
     ASSERT_TRUE(menu.Start());
-    EXPECT_EQ(menu.main().buttons[0].button, "Knopf 0");
+    EXPECT_EQ(menu.main().settings.buttons[0].button, "Knopf 0");
     for (int i = 1; i < 10; ++i) {
-        EXPECT_EQ(menu.main().buttons[static_cast<std::size_t>(i)], ButtonEntry{}) << i;
+        EXPECT_EQ(menu.main().settings.buttons[static_cast<std::size_t>(i)], ButtonEntry{}) << i;
         EXPECT_FALSE(menu.frame(i).Visible()) << i;
     }
 }

@@ -163,7 +163,7 @@ TEST(SecondaryWindows, UnloadedWindowsReloadFromTheirDefinition) {
     EXPECT_EQ(RectOf(notice.Label2), (TwipsRect{360, 360, 3615, 2175}));
     EXPECT_EQ(notice.Label2.GetFont(), DefaultDialogFont());
 
-    menu.app->info.copy_text = "(c) 2027";
+    menu.main().settings.info.copy_text = "(c) 2027";
     info.Show();
     notice.Show();
     EXPECT_EQ(RectOf(info.Label1), infoLabel);
@@ -174,7 +174,7 @@ TEST(SecondaryWindows, UnloadedWindowsReloadFromTheirDefinition) {
 TEST(SecondaryWindows, ClickingTheTitlePictureAgainShowsTheSameWindow) {
     StartedMenu menu;
     menu.platform.Click(menu.main().Image1);
-    menu.app->info.copy_text = "neu";
+    menu.main().settings.info.copy_text = "neu";
     menu.platform.Activate(menu.main());
     menu.platform.Click(menu.main().Image1);
     EXPECT_EQ(menu.information().Label1.Caption(),

@@ -118,7 +118,7 @@ TEST_F(AccessibilityTest, ArrowsMoveTheHighlightAndEnterStartsTheButtonsTarget) 
     const FocusEvents events;
     Type(VK_DOWN);
     Type(VK_DOWN);
-    ASSERT_TRUE(menu_.PumpUntil([&] { return menu_.MainWindow().lastHover == 1; }));
+    ASSERT_TRUE(menu_.PumpUntil([&] { return menu_.MainWindow().ButtonHighlight().Asked() == 1; }));
     EXPECT_TRUE(LooksHighlighted(1));
     EXPECT_FALSE(LooksHighlighted(0));
     Type(VK_RETURN);
@@ -151,7 +151,7 @@ TEST_F(AccessibilityTest, TheWindowNamesItsPartsForScreenReadersAndPressesTheirB
 
     Type(VK_DOWN);
     Type(VK_DOWN);
-    ASSERT_TRUE(menu_.PumpUntil([&] { return menu_.MainWindow().lastHover == 1; }));
+    ASSERT_TRUE(menu_.PumpUntil([&] { return menu_.MainWindow().ButtonHighlight().Asked() == 1; }));
     const long focused = STATE_SYSTEM_FOCUSED | STATE_SYSTEM_HOTTRACKED;
     EXPECT_EQ(Number(&IAccessible::get_accState, object, 3) & focused, focused);
     EXPECT_EQ(Number(&IAccessible::get_accState, object, 2) & focused, 0);

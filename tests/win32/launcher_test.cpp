@@ -130,7 +130,7 @@ TEST_F(LauncherTest, AProgramThatCannotStartIsReportedAndTheMenuGoesOn) {
     EXPECT_TRUE(IsWindowVisible(main));
     const RECT button = menu_.ButtonRect(2);
     menu_.PointAt(main, button.left + 5, button.top + 5);
-    EXPECT_TRUE(menu_.PumpUntil([this] { return menu_.MainWindow().lastHover == 2; }));
+    EXPECT_TRUE(menu_.PumpUntil([this] { return menu_.MainWindow().ButtonHighlight().Asked() == 2; }));
     ClickButton(3);
     EXPECT_EQ(RecordedLines(programLog_, 1), "programme\\rec.exe\t1\n");
     EXPECT_EQ(menu_.Platform().messages.size(), 1u);

@@ -136,7 +136,7 @@ TEST(MainWindow, FacesShowTheNormalCellAndTheHighlightedOneUnderThePointer) {
     ASSERT_TRUE(menu.PumpUntil([&] { return IsWindowVisible(form); }));
     const RECT button2 = menu.ButtonRect(2);
     PostMessageW(form, WM_MOUSEMOVE, 0, MAKELPARAM(button2.left + 5, button2.top + 5));
-    ASSERT_TRUE(menu.PumpUntil([&] { return menu.MainWindow().lastHover == 2; }));
+    ASSERT_TRUE(menu.PumpUntil([&] { return menu.MainWindow().ButtonHighlight().Asked() == 2; }));
 
     const ClientPixels pixels(form);
     for (int i = 0; i < 4; ++i) {
@@ -218,7 +218,7 @@ TEST(MainWindow, APressedButtonHoldsThePointerAndADoubleClickClicksOnce) {
     post(WM_LBUTTONDOWN, one.left + 5, one.top + 5);
     post(WM_MOUSEMOVE, two.left + 5, two.top + 5);
     post(WM_MOUSEMOVE, one.left - 3, one.top);
-    EXPECT_EQ(window.lastHover, 1);
+    EXPECT_EQ(window.ButtonHighlight().Asked(), 1);
     post(WM_LBUTTONUP, 100, 100);
     EXPECT_TRUE(menu.Platform().messages.empty());
 
@@ -273,7 +273,7 @@ TEST(MainWindow, ClosingTheInformationWindowUnlocksTheButtonsAndLeavesNoWindow) 
     PostMessageW(WindowOf(&information), WM_CLOSE, 0, 0);
     ASSERT_TRUE(menu.PumpUntil([&] { return !information.Loaded(); }));
     EXPECT_EQ(testing::VisibleWindowsOfThisThread(), 1);
-    EXPECT_EQ(menu.ButtonsTakingTheHighlight(), menu.MainWindow().settings.anzahl);
+    EXPECT_EQ(menu.ButtonsTakingTheHighlight(), menu.MainWindow().settings.menu.anzahl);
 }
 
 TEST(MainWindow, AnOpenInformationWindowTakesTheActivationBackFromTheMainWindow) {
@@ -296,16 +296,16 @@ TEST(MainWindow, DisabledFacesKeepTheHighlightAndTheBackgroundClearsIt) {
     const RECT button3 = menu.ButtonRect(3);
     const RECT button5 = menu.ButtonRect(5);
     menu.PointAt(main, button3.left + 10, button3.top + 10);
-    ASSERT_EQ(window.lastHover, 3);
+    ASSERT_EQ(window.ButtonHighlight().Asked(), 3);
 
     menu.Platform().Barrier().Run([&] { menu.InformationWindow().Show(); });
     menu.PumpFor(std::chrono::milliseconds(200));
     menu.PointAt(main, button3.left + 20, button3.top + 12);
     menu.PointAt(main, button5.left + 10, button5.top + 10);
-    EXPECT_EQ(window.lastHover, 3);
+    EXPECT_EQ(window.ButtonHighlight().Asked(), 3);
 
     menu.PointAt(main, button3.left - 3, button3.top);
-    EXPECT_EQ(window.lastHover, window.noButton);
+    EXPECT_EQ(window.ButtonHighlight().Asked(), Highlight::kNoButton);
 }
 
 }  // namespace

@@ -108,12 +108,12 @@ int RunningMenu::ButtonsTakingTheHighlight() {
         PumpFor(std::chrono::milliseconds(20));
     };
     int taking = 0;
-    for (int i = 0; i < form.settings.anzahl; ++i) {
+    for (int i = 0; i < form.settings.menu.anzahl; ++i) {
         const RECT button = ButtonRect(i);
         // The background, just left of the column.
         move(button.left - 3, button.top);
         move(button.left + 5, button.top + 5);
-        taking += form.lastHover == i ? 1 : 0;
+        taking += form.ButtonHighlight().Asked() == i ? 1 : 0;
     }
     return taking;
 }

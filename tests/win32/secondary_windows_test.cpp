@@ -137,7 +137,7 @@ TEST_F(SecondaryWindowTest, EveryWayOfClosingUnloadsTheWindowAndUnlocksTheMenu) 
         {"WM_CLOSE", [](HWND window, HWND) { PostMessageW(window, WM_CLOSE, 0, 0); }},
         {"the close box", [](HWND window, HWND) { PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }},
     };
-    const int faces = menu_.MainWindow().settings.anzahl;
+    const int faces = menu_.MainWindow().settings.menu.anzahl;
     for (const auto& way : ways) {
         SCOPED_TRACE(way.name);
         ASSERT_TRUE(OpenNotice());
@@ -157,7 +157,7 @@ TEST_F(SecondaryWindowTest, EveryWayOfClosingUnloadsTheWindowAndUnlocksTheMenu) 
 }
 
 TEST_F(SecondaryWindowTest, TheMenuStaysLockedUntilTheLastWindowCloses) {
-    const int faces = menu_.MainWindow().settings.anzahl;
+    const int faces = menu_.MainWindow().settings.menu.anzahl;
     for (const bool noticeFirst : {true, false}) {
         SCOPED_TRACE(noticeFirst ? "notice closed first" : "information closed first");
         ASSERT_TRUE(OpenNotice());

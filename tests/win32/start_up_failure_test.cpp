@@ -11,7 +11,7 @@
 
 #include "answered_program.h"
 #include "basic/program_end.h"
-#include "config/read_settings_file.h"
+#include "menu/read_settings_file.h"
 #include "handles.h"
 #include "running_menu.h"
 #include "text.h"

@@ -7,11 +7,10 @@
 #include <vector>
 
 #include "basic/runtime_error.h"
-#include "config/read_settings_file.h"
 #include "config/record_codec.h"
 #include "launch/launch_target.h"
 #include "menu/button_cell.h"
-#include "menu/window_size.h"
+#include "menu/window_layout.h"
 #include "pack/autorun_inf.h"
 #include "pack/disc_names.h"
 #include "pack/dos_attributes.h"
@@ -63,7 +62,7 @@ int HeightPixels(const Screen& screen) {
     return screen.ToPixelsY(screen.Height());
 }
 
-bool FitsOn(const MainWindowPixels& window, const Screen& screen) {
+bool FitsOn(const PixelRect& window, const Screen& screen) {
     return window.width <= WidthPixels(screen) && window.height <= HeightPixels(screen);
 }
 
@@ -166,9 +165,9 @@ class MediumCheck {
 
     void CheckSettings(const SettingsFile& settings) {
         const MenuSettings& menu = settings.menu;
-        const auto window = CheckWindowSize(menu);
+        const auto layout = CheckWindowSize(menu);
         CheckPicture("icon", menu.icon);
-        CheckTitlePicture(menu, window);
+        CheckTitlePicture(menu, layout);
         CheckButtonPicture(menu);
         if (menu.anzahl < 0 || menu.anzahl > kStoredButtons) {
             Report("Feld 'anzahl' ist " + std::to_string(menu.anzahl) + "; erlaubt sind 0 bis " +
@@ -187,17 +186,18 @@ class MediumCheck {
         CheckReaderInstaller(settings.reader);
     }
 
-    // The window as start-up sizes it, when that does not overflow.
-    std::optional<MainWindowPixels> CheckWindowSize(const MenuSettings& menu) {
-        MainWindowPixels window;
+    // The window as start-up lays it out, when that does not overflow.
+    std::optional<MainWindowLayout> CheckWindowSize(const MenuSettings& menu) {
+        MainWindowLayout layout;
         try {
-            window = PlanMainWindow(menu, screen_);
+            layout = PlanMainWindow(menu, screen_);
         } catch (const RuntimeError&) {
             Report(
                 "die Fensterhöhe aus anzahl, hoehe und abstand läuft über 32767 Twips; das Menü bricht mit "
                 "einem Überlauf ab");
             return std::nullopt;
         }
+        const PixelRect& window = layout.window;
         if (!FitsOn(window, screen_)) {
             Report("das Fenster wird " + Size(window.width, window.height) +
                    " Pixel groß und passt nicht auf einen Bildschirm von " +
@@ -209,7 +209,7 @@ class MediumCheck {
                  " % (die häufigste Einstellung heutiger Laptops; über der Taskleiste bleiben dort " +
                  Size(WidthPixels(laptop_), HeightPixels(laptop_)) + " Pixel); anzahl, hoehe oder abstand verkleinern");
         }
-        return window;
+        return layout;
     }
 
     // The header of the picture that `field` names, when it loads; its
@@ -286,15 +286,16 @@ class MediumCheck {
 
     // A title picture of another size than its place is stretched to it,
     // and so distorted or blurred.
-    void CheckTitlePicture(const MenuSettings& menu, const std::optional<MainWindowPixels>& window) {
+    void CheckTitlePicture(const MenuSettings& menu, const std::optional<MainWindowLayout>& layout) {
         const auto header = CheckPicture("titelbild", menu.titelbild);
-        if (!header || !window) {
+        if (!header || !layout) {
             return;
         }
-        if (header->width != static_cast<std::uint32_t>(window->titleWidth) ||
-            header->height != static_cast<std::uint32_t>(window->titleHeight)) {
+        const PixelRect& title = layout->title;
+        if (header->width != static_cast<std::uint32_t>(title.width) ||
+            header->height != static_cast<std::uint32_t>(title.height)) {
             Warn("Feld 'titelbild': '" + menu.titelbild + "' ist " + Size(header->width, header->height) +
-                 " Pixel groß und wird auf " + Size(window->titleWidth, window->titleHeight) +
+                 " Pixel groß und wird auf " + Size(title.width, title.height) +
                  " Pixel gestreckt; in genau dieser Größe bleibt es scharf und unverzerrt");
         }
     }

@@ -3,7 +3,6 @@
 #include <string_view>
 #include <system_error>
 
-#include "config/read_settings_file.h"
 #include "config/record_codec.h"
 #include "pack/autorun_inf.h"
 #include "pack/file_io.h"

@@ -1,6 +1,4 @@
-#include "config/read_settings_file.h"
-
-#include <algorithm>
+#include "menu/read_settings_file.h"
 
 #include "basic/program_end.h"
 #include "config/program_directory.h"
@@ -23,11 +21,7 @@ namespace {
 
 }  // namespace
 
-void ReadSettingsFile(Platform& platform,
-                      MenuSettings& menu,
-                      InfoSettings& info,
-                      ReaderSetup& reader,
-                      ButtonSlots& buttons) {
+SettingsFile ReadSettingsFile(Platform& platform) {
     const std::string directory = ProgramDirectory(platform.ExecutableDirectory());
     const auto bytes = platform.ReadFileHead(directory + kSettingsFileName, kSettingsFileLength);
     if (!bytes) {
@@ -39,12 +33,8 @@ void ReadSettingsFile(Platform& platform,
     } catch (const RecordError&) {
         Fail(platform);
     }
-    menu = std::move(file.menu);
-    info = std::move(file.info);
-    reader = std::move(file.reader);
-    std::move(file.buttons.begin(), file.buttons.end(), buttons.begin());
-    buttons[kStoredButtons] = ButtonEntry{};
-    menu.pfad = directory;
+    file.menu.pfad = directory;
+    return file;
 }
 
 }  // namespace startart

@@ -1,4 +1,4 @@
-#include "toolkit/start_or_report.h"
+#include "start/start_or_report.h"
 
 #include "toolkit/command_line.h"
 
