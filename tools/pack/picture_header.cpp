@@ -364,7 +364,7 @@ void ReadTiff(const ByteView& f, Size& size) {
     }
 }
 
-// --- ICO and CUR -----------------------------------------------------------
+// --- ICO -------------------------------------------------------------------
 
 // Every image of the directory must lie inside the file and hold a PNG or a
 // device-independent bitmap.
@@ -405,7 +405,9 @@ struct FormatRow {
     void (*read)(const ByteView& f, Size& size);
 };
 
-// What the menu's imaging decodes, in the order messages name it.
+// What the menu's imaging decodes, in the order messages name it. A cursor
+// file has an icon's layout but another type in its header, and Windows'
+// imaging refuses it: it is no picture for the menu.
 constexpr std::array kFormats = {
     FormatRow{PictureFormat::kBmp, "BMP", {"BM"sv}, ReadBmp},
     FormatRow{PictureFormat::kGif, "GIF", {"GIF87a"sv, "GIF89a"sv}, ReadGif},
@@ -413,7 +415,6 @@ constexpr std::array kFormats = {
     FormatRow{PictureFormat::kPng, "PNG", {kPngSignature}, ReadPng},
     FormatRow{PictureFormat::kTiff, "TIFF", {"II*\0"sv, "MM\0*"sv}, ReadTiff},
     FormatRow{PictureFormat::kIco, "ICO", {"\0\0\1\0"sv}, ReadIcon},
-    FormatRow{PictureFormat::kCur, "CUR", {"\0\0\2\0"sv}, ReadIcon},
 };
 
 const FormatRow* RowBySignature(const ByteView& f) {

@@ -12,7 +12,7 @@ namespace startart::pack {
 
 // Each has its row, with its name, signatures and reader, in the table of
 // picture_header.cpp.
-enum class PictureFormat { kUnknown, kBmp, kGif, kJpeg, kPng, kTiff, kIco, kCur };
+enum class PictureFormat { kUnknown, kBmp, kGif, kJpeg, kPng, kTiff, kIco };
 
 struct PictureHeader {
     PictureFormat format = PictureFormat::kUnknown;
