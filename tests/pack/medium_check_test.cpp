@@ -138,7 +138,7 @@ TEST_F(MediumCheckTest, PicturesMustLoad) {
     cut.pop_back();
     medium.Write("bilder/knoepfe.bmp", cut);
     EXPECT_THAT(Check(), ElementsAre("Feld 'icon': 'velmo.bmp' ist kein Bild in einem Format, das das Menü lädt (BMP, "
-                                     "GIF, JPEG, PNG, TIFF, ICO, CUR)",
+                                     "GIF, JPEG, PNG, TIFF, ICO)",
                                      "Feld 'titelbild': Datei 'fehlt.jpg' fehlt",
                                      "Feld 'bild': 'bilder\\\\knoepfe.bmp' ist als BMP beschädigt oder unvollständig"));
 
@@ -171,7 +171,7 @@ TEST_F(MediumCheckTest, HighResolutionPicturesMustLoadAtTwiceTheSizeOfTheirPartn
     medium.Write("bilder/titel@2x.bmp", Bmp24(929, 914));
     medium.Write("bilder/knoepfe@2x.bmp", Bmp24(1600, 160));
     EXPECT_THAT(Check(), ElementsAre("Feld 'icon': 'velmo@2x.bmp' ist kein Bild in einem Format, das das Menü lädt "
-                                     "(BMP, GIF, JPEG, PNG, TIFF, ICO, CUR)",
+                                     "(BMP, GIF, JPEG, PNG, TIFF, ICO)",
                                      "Feld 'titelbild': 'Bilder\\Titel@2x.BMP' ist 929×914 Pixel groß; als @2x-Bild "
                                      "zu 'Bilder\\Titel.BMP' (465×457) muss es genau 930×914 groß sein, sonst "
                                      "übergeht das Menü es",

@@ -55,7 +55,8 @@ inline Bytes Bmp24(std::int32_t width, std::int32_t height) {
     return Bmp(40, width, height, 24, 0, stride * static_cast<std::size_t>(height));
 }
 
-// An icon with a 16 x 16 and a 32 x 32 image, each a bitmap of `imageBytes`.
+// An icon (`type` 1) or a cursor (2) with a 16 x 16 and a 32 x 32 image, each
+// a bitmap of `imageBytes`.
 inline Bytes Icon(unsigned type, std::uint32_t imageBytes) {
     Writer w;
     w.Le16(0).Le16(type).Le16(2);

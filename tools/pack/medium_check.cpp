@@ -264,8 +264,8 @@ class MediumCheck {
         }
         const PictureHeader header = ReadPictureHeader(*bytes);
         if (header.format == PictureFormat::kUnknown) {
-            Report(where + ": '" + name + "' ist kein Bild in einem Format, das das Menü lädt (BMP, GIF, JPEG, PNG, " +
-                   "TIFF, ICO, CUR)");
+            Report(where + ": '" + name + "' ist kein Bild in einem Format, das das Menü lädt (" +
+                   PictureFormatNames(", ") + ")");
             return std::nullopt;
         }
         // The menu refuses a picture by the size it claims before it reads

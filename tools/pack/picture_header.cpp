@@ -1,5 +1,6 @@
 #include "pack/picture_header.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <vector>
@@ -8,6 +9,8 @@
 
 namespace startart::pack {
 namespace {
+
+using namespace std::string_view_literals;
 
 constexpr std::string_view kPngSignature("\x89PNG\r\n\x1a\n", 8);
 
@@ -314,7 +317,7 @@ std::uint32_t SingleValue(const std::vector<std::uint32_t>& values) {
 
 // Reads the first directory and checks that the strips or tiles it points to
 // lie inside the file.
-void ReadTiff(const ByteView& f, bool bigEndian, Size& size) {
+void ReadTiff(const ByteView& f, Size& size) {
     enum Tag : std::uint16_t {
         kWidth = 256,
         kLength = 257,
@@ -323,7 +326,7 @@ void ReadTiff(const ByteView& f, bool bigEndian, Size& size) {
         kTileOffsets = 324,
         kTileByteCounts = 325,
     };
-    const TiffReader tiff(f, bigEndian);
+    const TiffReader tiff(f, f.Matches(0, "MM"));
     const std::uint32_t directory = tiff.U32(4);
     const std::uint16_t entries = tiff.U16(directory);
     std::uint32_t width = 0;
@@ -361,7 +364,7 @@ void ReadTiff(const ByteView& f, bool bigEndian, Size& size) {
     }
 }
 
-// --- ICO and CUR -----------------------------------------------------------
+// --- ICO -------------------------------------------------------------------
 
 // Every image of the directory must lie inside the file and hold a PNG or a
 // device-independent bitmap.
@@ -390,96 +393,73 @@ void ReadIcon(const ByteView& f, Size& size) {
     }
 }
 
-PictureFormat FormatBySignature(const ByteView& f) {
-    if (f.Matches(0, "BM")) {
-        return PictureFormat::kBmp;
-    }
-    if (f.Matches(0, "GIF87a") || f.Matches(0, "GIF89a")) {
-        return PictureFormat::kGif;
-    }
-    if (f.Matches(0, "\xFF\xD8\xFF")) {
-        return PictureFormat::kJpeg;
-    }
-    if (f.Matches(0, kPngSignature)) {
-        return PictureFormat::kPng;
-    }
-    if (f.Matches(0, std::string_view("II*\0", 4)) || f.Matches(0, std::string_view("MM\0*", 4))) {
-        return PictureFormat::kTiff;
-    }
-    if (f.Matches(0, std::string_view("\0\0\1\0", 4))) {
-        return PictureFormat::kIco;
-    }
-    if (f.Matches(0, std::string_view("\0\0\2\0", 4))) {
-        return PictureFormat::kCur;
-    }
-    return PictureFormat::kUnknown;
-}
+// --- The formats -----------------------------------------------------------
 
-// Sets `size` as soon as the file states it, so that a file broken after
-// that still tells how large it claims to be.
-void ReadSize(const ByteView& f, PictureFormat format, Size& size) {
-    switch (format) {
-        case PictureFormat::kBmp:
-            return ReadBmp(f, size);
-        case PictureFormat::kGif:
-            return ReadGif(f, size);
-        case PictureFormat::kJpeg:
-            return ReadJpeg(f, size);
-        case PictureFormat::kPng:
-            return ReadPng(f, size);
-        case PictureFormat::kTiff:
-            return ReadTiff(f, f.Matches(0, "MM"), size);
-        case PictureFormat::kIco:
-        case PictureFormat::kCur:
-            return ReadIcon(f, size);
-        case PictureFormat::kUnknown:
-            break;
-    }
-    throw BrokenFile{};
+struct FormatRow {
+    PictureFormat format;
+    const char* name;
+    // The file begins with one of them; an empty one stands for none.
+    std::array<std::string_view, 2> signatures;
+    // Sets `size` as soon as the file states it, so that a file broken after
+    // that still tells how large it claims to be.
+    void (*read)(const ByteView& f, Size& size);
+};
+
+// What the menu's imaging decodes, in the order messages name it. A cursor
+// file has an icon's layout but another type in its header, and Windows'
+// imaging refuses it: it is no picture for the menu.
+constexpr std::array kFormats = {
+    FormatRow{PictureFormat::kBmp, "BMP", {"BM"sv}, ReadBmp},
+    FormatRow{PictureFormat::kGif, "GIF", {"GIF87a"sv, "GIF89a"sv}, ReadGif},
+    FormatRow{PictureFormat::kJpeg, "JPEG", {"\xFF\xD8\xFF"sv}, ReadJpeg},
+    FormatRow{PictureFormat::kPng, "PNG", {kPngSignature}, ReadPng},
+    FormatRow{PictureFormat::kTiff, "TIFF", {"II*\0"sv, "MM\0*"sv}, ReadTiff},
+    FormatRow{PictureFormat::kIco, "ICO", {"\0\0\1\0"sv}, ReadIcon},
+};
+
+const FormatRow* RowBySignature(const ByteView& f) {
+    const auto begins = [&f](std::string_view signature) { return !signature.empty() && f.Matches(0, signature); };
+    const auto row =
+        std::ranges::find_if(kFormats, [&](const FormatRow& r) { return std::ranges::any_of(r.signatures, begins); });
+    return row == kFormats.end() ? nullptr : &*row;
 }
 
 }  // namespace
 
 PictureHeader ReadPictureHeader(std::span<const unsigned char> file) {
     const ByteView f(file);
-    const PictureFormat format = FormatBySignature(f);
-    if (format == PictureFormat::kUnknown) {
+    const FormatRow* row = RowBySignature(f);
+    if (!row) {
         return {};
     }
     Size size;
     bool intact = true;
     try {
-        ReadSize(f, format, size);
+        row->read(f, size);
     } catch (const BrokenFile&) {
         intact = false;
     }
     if (size.width > UINT32_MAX || size.height > UINT32_MAX) {
-        return {format, false, 0, 0};
+        return {row->format, false, 0, 0};
     }
-    return {format, intact && size.width != 0 && size.height != 0, static_cast<std::uint32_t>(size.width),
+    return {row->format, intact && size.width != 0 && size.height != 0, static_cast<std::uint32_t>(size.width),
             static_cast<std::uint32_t>(size.height)};
 }
 
 const char* PictureFormatName(PictureFormat format) {
-    switch (format) {
-        case PictureFormat::kBmp:
-            return "BMP";
-        case PictureFormat::kGif:
-            return "GIF";
-        case PictureFormat::kJpeg:
-            return "JPEG";
-        case PictureFormat::kPng:
-            return "PNG";
-        case PictureFormat::kTiff:
-            return "TIFF";
-        case PictureFormat::kIco:
-            return "ICO";
-        case PictureFormat::kCur:
-            return "CUR";
-        case PictureFormat::kUnknown:
-            break;
+    const auto row = std::ranges::find(kFormats, format, &FormatRow::format);
+    return row == kFormats.end() ? "unbekannt" : row->name;
+}
+
+std::string PictureFormatNames(std::string_view beforeLast) {
+    std::string names;
+    for (const FormatRow& row : kFormats) {
+        if (!names.empty()) {
+            names += &row == &kFormats.back() ? beforeLast : ", ";
+        }
+        names += row.name;
     }
-    return "unbekannt";
+    return names;
 }
 
 }  // namespace startart::pack

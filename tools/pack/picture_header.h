@@ -5,10 +5,14 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
+#include <string_view>
 
 namespace startart::pack {
 
-enum class PictureFormat { kUnknown, kBmp, kGif, kJpeg, kPng, kTiff, kIco, kCur };
+// Each has its row, with its name, signatures and reader, in the table of
+// picture_header.cpp.
+enum class PictureFormat { kUnknown, kBmp, kGif, kJpeg, kPng, kTiff, kIco };
 
 struct PictureHeader {
     PictureFormat format = PictureFormat::kUnknown;
@@ -23,10 +27,14 @@ struct PictureHeader {
     bool Decodes() const { return format != PictureFormat::kUnknown && intact; }
 };
 
-// BMP (Windows and OS/2 headers), GIF, JPEG, PNG, TIFF, ICO and CUR. An icon
-// reports its largest image.
+// A bitmap may have a Windows or an OS/2 header; an icon reports its largest
+// image.
 PictureHeader ReadPictureHeader(std::span<const unsigned char> file);
 
 const char* PictureFormatName(PictureFormat format);
+
+// The names of the formats the menu loads, for a sentence: comma-separated,
+// with `beforeLast` (", " or " or ") before the last.
+std::string PictureFormatNames(std::string_view beforeLast);
 
 }  // namespace startart::pack
