@@ -54,8 +54,6 @@ struct FormDefinition {
     std::string name;
     std::string caption;
     FormBorderStyle borderStyle = FormBorderStyle::kFixedDialog;
-    bool maxButton = false;
-    bool minButton = false;
     bool showInTaskbar = true;
     StartUpPosition startUpPosition = StartUpPosition::kWindowsDefault;
     // The client area; the outer window adds the platform's frame.
