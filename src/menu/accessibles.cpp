@@ -7,8 +7,8 @@ namespace startart {
 
 AccessibleItems MainWindow::Accessibles() const {
     AccessibleItems items;
-    items.push_back(AccessibleItem{AccessibleItem::Role::kGraphic, settings.menu.titel, "Informationen", &Image1, &Image1,
-                                   false, false});
+    items.push_back(AccessibleItem{AccessibleItem::Role::kGraphic, settings.menu.titel, "Informationen", &Image1,
+                                   &Image1, false, false});
     for (int i = 0; i < LaidOutButtons(); ++i) {
         if (Picture2(i).Visible()) {
             items.push_back(AccessibleItem{AccessibleItem::Role::kPushButton, Entry(i).button, "Drücken", &Picture2(i),

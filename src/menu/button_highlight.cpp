@@ -32,8 +32,8 @@ void MainWindow::RedrawButtons(Int16 highlight) {
         // randabstand right of the frame's edge and sits about half a text
         // height above its middle, whichever cell shows.
         face.SetCurrentX(static_cast<Single>(menu.randabstand) - face.Left());
-        face.SetCurrentY(static_cast<Single>(static_cast<double>(frame.ScaleHeight() / 2 - face.Top()) -
-                                             (menu.groesse / 1.3) * tY));
+        face.SetCurrentY(
+            static_cast<Single>(static_cast<double>(frame.ScaleHeight() / 2 - face.Top()) - (menu.groesse / 1.3) * tY));
         face.Print(highlighted ? Entry(i).buttonb : Entry(i).button);
     }
     highlight_.Painted(highlight >= 0 && highlight <= last ? highlight : -1);

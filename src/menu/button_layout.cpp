@@ -10,8 +10,7 @@ void MainWindow::LayoutButtons(const MainWindowLayout& layout) {
     Platform& platform = GetPlatform();
     const Screen& screen = GetScreen();
     const MenuSettings& menu = settings.menu;
-    const OleColor labelColour =
-        Rgb(menu.schriftfarbe.rot, menu.schriftfarbe.gruen, menu.schriftfarbe.blau);
+    const OleColor labelColour = Rgb(menu.schriftfarbe.rot, menu.schriftfarbe.gruen, menu.schriftfarbe.blau);
     normalFace_ = layout.face;
     for (int i = 0; i < static_cast<int>(layout.frames.size()); ++i) {
         PictureBox& frame = Picture2(i);

@@ -4,8 +4,8 @@
 
 #include "basic/program_end.h"
 #include "basic/runtime_error.h"
-#include "menu/read_settings_file.h"
 #include "forms/form_definitions.h"
+#include "menu/read_settings_file.h"
 #include "toolkit/platform.h"
 
 namespace startart {

@@ -44,23 +44,12 @@ Int16 MainWindowHeight(const MenuSettings& settings, Single twipsPerPixelY) {
     return windowHeight < kMinimumWindowHeight ? kMinimumWindowHeight : windowHeight;
 }
 
-MainWindowLayout LayOutMainWindow(const MenuSettings& settings,
-                                  const Screen& screen,
-                                  const TakeLength& takeHeight,
-                                  const TakeLength& takeWidth) {
-    Single height = takeHeight(MainWindowHeight(settings, screen.TwipsPerPixelY()));
-    // Four thirds of the height as the window holds it, not as planned.
-    const Single width = static_cast<Single>((1 / 0.75) * height);
-    const Single heldWidth = takeWidth(width);
-    if (screen.ToPixelsX(heldWidth) < screen.ToPixelsX(width)) {
-        height = takeHeight(heldWidth * 0.75f);
-    }
+MainWindowLayout LayOutHeldWindow(const MenuSettings& settings, const Screen& screen, Single width, Single height) {
     MainWindowLayout layout;
-    layout.window = PixelRect{screen.ToPixelsX((screen.Width() - heldWidth) / 2),
-                              screen.ToPixelsY((screen.Height() - height) / 2), screen.ToPixelsX(heldWidth),
-                              screen.ToPixelsY(height)};
-    const Single titleWidth =
-        heldWidth - (static_cast<Single>(settings.breite) * screen.TwipsPerPixelX() + kColumnMargin);
+    layout.window =
+        PixelRect{screen.ToPixelsX((screen.Width() - width) / 2), screen.ToPixelsY((screen.Height() - height) / 2),
+                  screen.ToPixelsX(width), screen.ToPixelsY(height)};
+    const Single titleWidth = width - (static_cast<Single>(settings.breite) * screen.TwipsPerPixelX() + kColumnMargin);
     layout.title = PixelRect{0, 0, screen.ToPixelsX(titleWidth), screen.ToPixelsY(height - kFrameHeight)};
     layout.frames = ColumnFrames(settings, screen, layout.title);
     layout.face = NormalFace(settings, screen);

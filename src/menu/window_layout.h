@@ -9,7 +9,6 @@
 // follow it.
 #pragma once
 
-#include <functional>
 #include <vector>
 
 #include "basic/int16.h"
@@ -32,10 +31,6 @@ inline constexpr Single kColumnGap = 75;
 // the gaps or the height leave the 16-bit range.
 Int16 MainWindowHeight(const MenuSettings& settings, Single twipsPerPixelY);
 
-// Asks the window for an outer height or width in twips and gives back the
-// one it holds.
-using TakeLength = std::function<Single(Single twips)>;
-
 struct MainWindowLayout {
     // The outer window on the screen.
     PixelRect window;
@@ -50,15 +45,29 @@ struct MainWindowLayout {
     bool operator==(const MainWindowLayout&) const = default;
 };
 
-// The window as start-up lays it out on the screen. A small screen may hold
-// the window smaller than asked for; where it holds it narrower than four
-// thirds of its height, the height follows the width it holds, so that the
-// window keeps its shape. Raises the overflow error where the settings leave
-// the 16-bit range.
+// The window laid out in the outer size it holds, in twips.
+MainWindowLayout LayOutHeldWindow(const MenuSettings& settings, const Screen& screen, Single width, Single height);
+
+// The window as start-up lays it out on the screen. `takeHeight` and
+// `takeWidth` ask the window for an outer height or width in twips and give
+// back the one it holds: a small screen may hold the window smaller than
+// asked for, and where it holds it narrower than four thirds of its height,
+// the height follows the width it holds, so that the window keeps its shape.
+// Raises the overflow error where the settings leave the 16-bit range.
+template <class TakeHeight, class TakeWidth>
 MainWindowLayout LayOutMainWindow(const MenuSettings& settings,
                                   const Screen& screen,
-                                  const TakeLength& takeHeight,
-                                  const TakeLength& takeWidth);
+                                  TakeHeight takeHeight,
+                                  TakeWidth takeWidth) {
+    Single height = takeHeight(MainWindowHeight(settings, screen.TwipsPerPixelY()));
+    // Four thirds of the height as the window holds it, not as planned.
+    const Single width = static_cast<Single>((1 / 0.75) * height);
+    const Single heldWidth = takeWidth(width);
+    if (screen.ToPixelsX(heldWidth) < screen.ToPixelsX(width)) {
+        height = takeHeight(heldWidth * 0.75f);
+    }
+    return LayOutHeldWindow(settings, screen, heldWidth, height);
+}
 
 // The same where the window holds whatever it is asked for: the authoring
 // tool's view of a medium before the menu runs.
