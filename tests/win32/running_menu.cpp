@@ -3,11 +3,11 @@
 #include <cstdlib>
 
 #include "config/record_codec.h"
-#include "form_layers.h"
-#include "form_window.h"
-#include "gdi.h"
+#include "paint/form_layers.h"
+#include "paint/gdi.h"
 #include "sample_settings.h"
-#include "window.h"
+#include "window_peers/form_window.h"
+#include "window_peers/window.h"
 
 namespace startart::win32::testing {
 

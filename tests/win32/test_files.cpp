@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "handles.h"
-#include "process_start.h"
+#include "system/process_start.h"
 #include "text.h"
 
 namespace startart::win32::testing {
