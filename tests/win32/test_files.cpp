@@ -1,3 +1,4 @@
+// The files, folders and registry values that the Win32 tests and the hover benchmark write.
 #include "test_files.h"
 
 #include <windows.h>
