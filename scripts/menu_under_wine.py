@@ -25,6 +25,18 @@ TIMEOUT = 20
 LOGICAL_DPI = 96
 
 
+def built_program(build, name):
+    """Where the build tree `build` put the program `name`, as its
+    configuration wrote it into programs.env."""
+    listing = Path(build) / "programs.env"
+    if not listing.exists():
+        raise FileNotFoundError(f"{listing} is missing: configure that build first")
+    programs = dict(line.split("=", 1) for line in listing.read_text(encoding="utf-8").splitlines() if line)
+    if name not in programs:
+        raise KeyError(f"{listing} names no {name}")
+    return Path(programs[name])
+
+
 def scaled(logical, dpi):
     """A logical pixel amount on a display of dpi, rounded half up as the
     menu rounds it."""
@@ -62,7 +74,7 @@ class Wine:
         names (scripts/wine-run's own without it), with the probe of the
         x86_64 build."""
         prefix = os.environ.get("STARTART_WINEPREFIX", ROOT / "build" / "wineprefix")
-        return cls(prefix, ROOT / "build" / "win64" / "tests" / "e2e" / "e2e-probe.exe")
+        return cls(prefix, built_program(ROOT / "build" / "win64", "e2e-probe"))
 
     def run(self, *args, check=True, timeout=120):
         """Runs a Windows program in the prefix and gives back its output."""

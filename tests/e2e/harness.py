@@ -10,9 +10,9 @@ demo and the benchmarks use too. A test module runs on a display of its
 own (scripts/with-xvfb) and in a Wine prefix of its own, which it stops when
 it ends, so nothing it started outlives it.
 
-Needs a Windows build (e2e-probe, the recorder, and the menu unless
-STARTART_E2E_MENU names another, such as the release's) and the native
-authoring tool.
+Needs a Windows build (e2e-probe, the recorder, and the menu that build's
+tests run, such as the release's) and the native authoring tool, each where
+its build tree's programs.env says.
 """
 
 import configparser
@@ -27,18 +27,18 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(ROOT / "scripts"))
-from menu_under_wine import LOGICAL_DPI, RunningMenu, Wine, scaled, wait_for
+from menu_under_wine import LOGICAL_DPI, RunningMenu, Wine, built_program, scaled, wait_for
 
 BUILD = Path(os.environ.get("STARTART_E2E_BUILD", ROOT / "build" / "win64"))
-PACK = Path(os.environ.get("STARTART_PACK", ROOT / "build" / "native" / "tools" / "pack" / "startart-pack"))
+PACK = Path(os.environ.get("STARTART_PACK") or built_program(ROOT / "build" / "native", "startart-pack"))
 PREFIX = Path(os.environ.setdefault("STARTART_WINEPREFIX", str(BUILD / "tests" / "e2e" / "wineprefix")))
-MENU_PROGRAM = Path(os.environ.get("STARTART_E2E_MENU", BUILD / "src" / "platform" / "win32" / "startart.exe"))
-RECORDER = BUILD / "tests" / "win32" / "recorder.exe"
+MENU_PROGRAM = built_program(BUILD, "startart")
+RECORDER = built_program(BUILD, "recorder")
 WORK = BUILD / "tests" / "e2e" / "work"
 SHOTS = BUILD / "tests" / "e2e" / "shots"
 
 # Wine in the tests' prefix with this build's probe; the tests call it by these names.
-WINE = Wine(PREFIX, BUILD / "tests" / "e2e" / "e2e-probe.exe")
+WINE = Wine(PREFIX, built_program(BUILD, "e2e-probe"))
 wine = WINE.run
 start_wine = WINE.start
 stop_wine = WINE.stop
