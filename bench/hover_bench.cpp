@@ -17,7 +17,7 @@
 #include "observed_pump.h"
 #include "running_menu.h"
 #include "statistics.h"
-#include "window.h"
+#include "window_peers/window.h"
 
 namespace startart::bench {
 namespace {

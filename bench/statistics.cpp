@@ -1,3 +1,4 @@
+// The summary of a series of measurements, and its numbers as printed.
 #include "statistics.h"
 
 #include <algorithm>

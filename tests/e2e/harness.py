@@ -4,39 +4,46 @@ driven from outside as a person sees and drives it.
 A test writes a medium (make_medium), starts the menu on it (Menu), finds its
 windows through e2e-probe, which looks at them from inside Wine, moves and
 clicks the pointer with xdotool, and looks at screenshots taken with
-ImageMagick. Every wait is bounded. A test module runs on a display of its
+ImageMagick. Every wait is bounded. Wine, the probe, the display's
+resolution and the desktop come from scripts/menu_under_wine.py, which the
+demo and the benchmarks use too. A test module runs on a display of its
 own (scripts/with-xvfb) and in a Wine prefix of its own, which it stops when
 it ends, so nothing it started outlives it.
 
-Needs a Windows build (e2e-probe, the recorder, and the menu unless
-STARTART_E2E_MENU names another, such as the release's) and the native
-authoring tool.
+Needs a Windows build (e2e-probe, the recorder, and the menu that build's
+tests run, such as the release's) and the native authoring tool, each where
+its build tree's programs.env says.
 """
 
 import configparser
 import functools
-import json
 import os
 import shutil
-import signal
 import subprocess
+import sys
 import time
 import unittest
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(ROOT / "scripts"))
+from menu_under_wine import LOGICAL_DPI, RunningMenu, Wine, built_program, scaled, wait_for
+
 BUILD = Path(os.environ.get("STARTART_E2E_BUILD", ROOT / "build" / "win64"))
-PACK = Path(os.environ.get("STARTART_PACK", ROOT / "build" / "native" / "tools" / "pack" / "startart-pack"))
+PACK = Path(os.environ.get("STARTART_PACK") or built_program(ROOT / "build" / "native", "startart-pack"))
 PREFIX = Path(os.environ.setdefault("STARTART_WINEPREFIX", str(BUILD / "tests" / "e2e" / "wineprefix")))
-MENU_PROGRAM = Path(os.environ.get("STARTART_E2E_MENU", BUILD / "src" / "platform" / "win32" / "startart.exe"))
-RECORDER = BUILD / "tests" / "win32" / "recorder.exe"
-PROBE = BUILD / "tests" / "e2e" / "e2e-probe.exe"
+MENU_PROGRAM = built_program(BUILD, "startart")
+RECORDER = built_program(BUILD, "recorder")
 WORK = BUILD / "tests" / "e2e" / "work"
 SHOTS = BUILD / "tests" / "e2e" / "shots"
-WINE_RUN = ROOT / "scripts" / "wine-run"
 
-# Generous for a loaded machine: these bound a test, they do not measure it.
-TIMEOUT = 20
+# Wine in the tests' prefix with this build's probe; the tests call it by these names.
+WINE = Wine(PREFIX, built_program(BUILD, "e2e-probe"))
+wine = WINE.run
+start_wine = WINE.start
+stop_wine = WINE.stop
+set_display_dpi = WINE.set_display_dpi
+probe = WINE.probe
 
 # The demo's geometry, which every test medium keeps, in client pixels at 15
 # twips a pixel: up to seven buttons of 160 x 40 pixels, 240 twips apart,
@@ -46,15 +53,6 @@ TIMEOUT = 20
 # of it, the first button 240 twips from the top, one every 600 + 240 twips.
 TITLE_RECT = (0, 0, 465, 457)
 CELL_WIDTH, CELL_HEIGHT = 160, 40
-# The display's resolution that the menu lays itself out in; at another one
-# it draws that layout scaled, every edge through scaled().
-LOGICAL_DPI = 96
-
-
-def scaled(logical, dpi):
-    """A logical pixel amount on a display of dpi, rounded half up as the
-    menu rounds it."""
-    return (logical * dpi + LOGICAL_DPI // 2) // LOGICAL_DPI
 
 
 def scaled_rect(rect, dpi):
@@ -75,18 +73,6 @@ HIGHLIGHTED_CELL = (160, 40)
 DEMO_BACKGROUND = (236, 242, 248)
 
 
-def wait_for(condition, what, timeout=TIMEOUT):
-    """Polls until condition() gives something true, and returns that."""
-    end = time.monotonic() + timeout
-    while True:
-        result = condition()
-        if result:
-            return result
-        if time.monotonic() > end:
-            raise AssertionError(f"{what}: not within {timeout} s")
-        time.sleep(0.1)
-
-
 def settle():
     """Gives the menu time to handle input that ought to change nothing."""
     time.sleep(0.5)
@@ -95,43 +81,6 @@ def settle():
 def windows_path(path):
     """Wine shows the Linux root as drive Z:."""
     return "Z:" + str(path).replace("/", "\\")
-
-
-def wine(*args, check=True, timeout=120):
-    """Runs a Windows program in the prefix and gives back its output."""
-    done = subprocess.run(
-        [str(WINE_RUN), *map(str, args)], stdin=subprocess.DEVNULL, capture_output=True, timeout=timeout, check=check
-    )
-    return done.stdout.decode("utf-8")
-
-
-def start_wine():
-    """Makes the prefix where it is missing and starts Wine's services and
-    desktop, which stay while programs follow each other: no bounded wait of
-    a test includes them. Making a prefix takes half a minute or more."""
-    wine(PROBE, "windows", "startart.exe", timeout=600)
-
-
-def stop_wine():
-    """Ends every process of the prefix, Wine's desktop included."""
-    environment = {**os.environ, "WINEPREFIX": str(PREFIX)}
-    for option in ("-k", "-w"):
-        subprocess.run(["/usr/lib/wine/wineserver", option], env=environment, check=False, timeout=60)
-
-
-def set_display_dpi(dpi, desktop=(1024, 768)):
-    """The display's resolution as Windows' display settings set it (150 %
-    is 144 dpi), for every program started from now on: Wine reads it when
-    its services start, so they start anew. Wine's desktop grows with it, so
-    that it holds the logical pixels of `desktop` as at 100 %: a display of
-    2048 x 1536 pixels at 200 %, which the virtual display must hold
-    (STARTART_XVFB_SCREEN)."""
-    for key in (r"HKCU\Control Panel\Desktop", r"HKCU\Software\Wine\Fonts", r"HKCC\Software\Fonts"):
-        wine("reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f")
-    size = f"{scaled(desktop[0], dpi)}x{scaled(desktop[1], dpi)}"
-    wine("reg", "add", r"HKCU\Software\Wine\Explorer\Desktops", "/v", "Default", "/d", size, "/f")
-    stop_wine()
-    start_wine()
 
 
 READER_KEY = r"HKCR\Software\Adobe\Acrobat\Exe"
@@ -191,14 +140,6 @@ def unregister_reader():
     wine("reg", "delete", READER_KEY, "/f", check=False)
 
 
-def probe(*args):
-    return json.loads(wine(PROBE, *args))
-
-
-def xdotool(*args):
-    return subprocess.run(["xdotool", *map(str, args)], capture_output=True, timeout=30, check=True).stdout.decode()
-
-
 def centre(rect):
     return ((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
 
@@ -234,37 +175,6 @@ class Shot(Picture):
         return self.pixel(point[0] + self.origin[0], point[1] + self.origin[1])
 
 
-class Desktop:
-    """Wine's desktop as X shows it. Windows' screen coordinates are those of
-    the desktop window, which X may have put anywhere."""
-
-    def __init__(self):
-        found = wait_for(lambda: xdotool("search", "--name", "Wine desktop").split(), "Wine's desktop")
-        self.window = found[0]
-        shell = xdotool("getwindowgeometry", "--shell", found[0])
-        geometry = dict(line.split("=", 1) for line in shell.split())
-        self.origin = (int(geometry["X"]), int(geometry["Y"]))
-
-    def move(self, point):
-        xdotool("mousemove", point[0] + self.origin[0], point[1] + self.origin[1])
-
-    def click(self, point):
-        xdotool("mousemove", point[0] + self.origin[0], point[1] + self.origin[1], "click", "1")
-
-    def key(self, *names):
-        """Types keys, as xdotool names them (Down, Return, Escape), into
-        Wine's desktop; without a window manager nothing gives it the
-        keyboard by itself."""
-        xdotool("windowfocus", "--sync", self.window)
-        xdotool("key", "--delay", "150", *names)
-
-    def shot(self, name):
-        SHOTS.mkdir(parents=True, exist_ok=True)
-        path = SHOTS / f"{name}.png"
-        subprocess.run(["import", "-window", "root", str(path)], timeout=60, check=True)
-        return Shot(path, self.origin)
-
-
 class MessageBox:
     def __init__(self, window, children):
         self.caption = window["text"]
@@ -273,42 +183,13 @@ class MessageBox:
         self.ok = next(centre(child["window"]) for child in children if child["text"].replace("&", "") == "OK")
 
 
-class Menu:
-    """startart.exe running on a medium, with its windows as the probe sees
-    them. The first window it shows is the main window. Test media keep the
-    demo's geometry and pictures."""
+class Menu(RunningMenu):
+    """startart.exe running on a test medium, which keeps the demo's
+    geometry and pictures."""
 
     def __init__(self, medium, dpi=LOGICAL_DPI):
-        self.dpi = dpi
         self.button_picture = Picture(medium / "bilder" / "knoepfe.bmp")
-        self.process = subprocess.Popen(
-            [str(WINE_RUN), str(medium / "startart.exe")],
-            stdin=subprocess.DEVNULL,
-            stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL,
-            start_new_session=True,
-        )
-        try:
-            self.main = wait_for(lambda: self._visible_of_class("StartartForm"), "the menu's window")[0]
-            self.desktop = Desktop()
-        except BaseException:
-            self.stop()
-            raise
-
-    def stop(self):
-        if self.process.poll() is None:
-            os.killpg(self.process.pid, signal.SIGKILL)
-            self.process.wait(timeout=TIMEOUT)
-
-    def windows(self):
-        return [window for window in probe("windows", "startart.exe") if window["visible"]]
-
-    def _visible_of_class(self, name):
-        return [window for window in self.windows() if window["class"] == name]
-
-    def window(self, hwnd):
-        """The window as it is now, or None once it has gone."""
-        return next((window for window in self.windows() if window["hwnd"] == hwnd), None)
+        super().__init__(WINE, medium, dpi)
 
     def window_titled(self, caption):
         found = wait_for(lambda: [w for w in self.windows() if w["text"] == caption], f"window {caption!r}")
@@ -330,15 +211,6 @@ class Menu:
         button = next(child for child in children if child["class"] == "Button" and child["text"] == text)
         self.desktop.click(centre(button["window"]))
 
-    def close(self, window):
-        """Clicks the window's close box."""
-        point = probe("closebox", window["hwnd"])
-        assert point, f"window {window['text']!r} has no close box"
-        self.desktop.click(point)
-
-    def exit_status(self):
-        return self.process.wait(timeout=TIMEOUT)
-
     def client_point(self, point):
         """A point of the main window's client area on the screen."""
         client = self.main["client"]
@@ -351,7 +223,10 @@ class Menu:
         self.desktop.click(self.client_point(client_point))
 
     def shot(self, name):
-        return self.desktop.shot(name)
+        SHOTS.mkdir(parents=True, exist_ok=True)
+        path = SHOTS / f"{name}.png"
+        subprocess.run(["import", "-window", "root", str(path)], timeout=60, check=True)
+        return Shot(path, self.desktop.origin)
 
     def looks(self, shot, count):
         """What each of the first count buttons shows: 'normal',

@@ -11,9 +11,9 @@
 
 #include <vector>
 
-#include "form_window.h"
 #include "running_menu.h"
-#include "window.h"
+#include "window_peers/form_window.h"
+#include "window_peers/window.h"
 
 namespace startart::win32 {
 namespace {

@@ -10,7 +10,7 @@
 #include <chrono>
 
 #include "running_menu.h"
-#include "window.h"
+#include "window_peers/window.h"
 
 namespace startart::win32 {
 namespace {

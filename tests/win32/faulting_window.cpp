@@ -3,7 +3,7 @@
 // swallowed in and leaves a black window. It takes the menu's fault report.
 #include <windows.h>
 
-#include "fault_report.h"
+#include "runtime/fault_report.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "launch/launch_target.h"
 #include "running_menu.h"
 #include "text.h"
-#include "window.h"
+#include "window_peers/window.h"
 
 namespace startart::win32 {
 namespace {

@@ -10,7 +10,7 @@
 #include <cmath>
 
 #include "running_menu.h"
-#include "window.h"
+#include "window_peers/window.h"
 #include "windows/information_window.h"
 
 namespace startart::win32 {

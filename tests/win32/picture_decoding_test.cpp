@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "basic/runtime_error.h"
+#include "pictures/win32_picture.h"
 #include "test_files.h"
 #include "text.h"
 #include "toolkit/pixel_image.h"
-#include "win32_picture.h"
 #include "win32_platform.h"
 
 namespace startart::win32 {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "process_start.h"
+#include "system/process_start.h"
 #include "test_files.h"
 
 namespace startart::win32 {

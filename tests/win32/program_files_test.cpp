@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "program_files.h"
+#include "system/program_files.h"
 #include "test_files.h"
 #include "text.h"
 

@@ -6,7 +6,7 @@
 
 #include "handles.h"
 #include "launch/reader_registry.h"
-#include "registry.h"
+#include "system/registry.h"
 #include "text.h"
 
 namespace startart::win32 {

@@ -1,13 +1,14 @@
+// The real menu in this process on a medium of its own, for the Win32 tests and the hover benchmark.
 #include "running_menu.h"
 
 #include <cstdlib>
 
 #include "config/record_codec.h"
-#include "form_layers.h"
-#include "form_window.h"
-#include "gdi.h"
+#include "paint/form_layers.h"
+#include "paint/gdi.h"
 #include "sample_settings.h"
-#include "window.h"
+#include "window_peers/form_window.h"
+#include "window_peers/window.h"
 
 namespace startart::win32::testing {
 

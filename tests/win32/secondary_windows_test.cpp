@@ -11,7 +11,7 @@
 
 #include "handles.h"
 #include "running_menu.h"
-#include "window.h"
+#include "window_peers/window.h"
 #include "windows/information_window.h"
 #include "windows/reader_notice.h"
 

@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "running_menu.h"
-#include "window.h"
+#include "window_peers/window.h"
 
 namespace startart::win32 {
 namespace {

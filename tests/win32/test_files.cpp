@@ -1,3 +1,4 @@
+// The files, folders and registry values that the Win32 tests and the hover benchmark write.
 #include "test_files.h"
 
 #include <windows.h>
@@ -10,7 +11,7 @@
 #include <thread>
 
 #include "handles.h"
-#include "process_start.h"
+#include "system/process_start.h"
 #include "text.h"
 
 namespace startart::win32::testing {

@@ -9,10 +9,10 @@
 #include <optional>
 
 #include "basic/program_end.h"
-#include "deferred_sync.h"
 #include "running_menu.h"
 #include "win32_platform.h"
-#include "window.h"
+#include "window_peers/deferred_sync.h"
+#include "window_peers/window.h"
 
 namespace startart::win32 {
 namespace {

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "handles.h"
-#include "system_files.h"
+#include "system/system_files.h"
 
 namespace startart::win32 {
 namespace {

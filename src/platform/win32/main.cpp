@@ -6,9 +6,9 @@
 #include <windows.h>
 
 #include "app/application.h"
-#include "fault_report.h"
-#include "program_files.h"
-#include "system_files.h"
+#include "runtime/fault_report.h"
+#include "system/program_files.h"
+#include "system/system_files.h"
 #include "text.h"
 #include "toolkit/event_barrier.h"
 #include "win32_platform.h"

@@ -4,16 +4,16 @@
 
 #include <stdexcept>
 
-#include "command_button.h"
-#include "form_window.h"
-#include "process_start.h"
-#include "program_files.h"
-#include "surface.h"
+#include "paint/surface.h"
+#include "paint/windowless_control.h"
+#include "paint/windowless_picture_box.h"
+#include "pictures/win32_picture.h"
+#include "system/process_start.h"
+#include "system/program_files.h"
 #include "text.h"
-#include "timer_peer.h"
-#include "win32_picture.h"
-#include "windowless_control.h"
-#include "windowless_picture_box.h"
+#include "window_peers/command_button.h"
+#include "window_peers/form_window.h"
+#include "window_peers/timer_peer.h"
 
 // msvcrt's malloc, behind operator new, aligns to 8 bytes in a 32-bit program.
 // A type aligned to more (the picture scaler's SSE vectors) is safe on the

@@ -8,12 +8,12 @@
 
 #include <optional>
 
-#include "backdrop_cache.h"
-#include "deferred_sync.h"
 #include "handles.h"
-#include "registry.h"
+#include "paint/backdrop_cache.h"
+#include "pictures/wic_decoder.h"
+#include "system/registry.h"
 #include "toolkit/platform.h"
-#include "wic_decoder.h"
+#include "window_peers/deferred_sync.h"
 
 namespace startart::win32 {
 
