@@ -28,6 +28,7 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(ROOT / "scripts"))
 from menu_under_wine import LOGICAL_DPI, RunningMenu, Wine, built_program, scaled, wait_for
+from window_layout import main_window_layout
 
 BUILD = Path(os.environ.get("STARTART_E2E_BUILD", ROOT / "build" / "win64"))
 PACK = Path(os.environ.get("STARTART_PACK") or built_program(ROOT / "build" / "native", "startart-pack"))
@@ -45,14 +46,18 @@ stop_wine = WINE.stop
 set_display_dpi = WINE.set_display_dpi
 probe = WINE.probe
 
-# The demo's geometry, which every test medium keeps, in client pixels at 15
-# twips a pixel: up to seven buttons of 160 x 40 pixels, 240 twips apart,
-# need less than the least window height of 7200 twips, so the window is
-# 9600 x 7200 twips. The title picture fills 9600 - (160 x 15 + 225) twips of
-# the width and 7200 - 345 of the height; the column starts 75 twips right
-# of it, the first button 240 twips from the top, one every 600 + 240 twips.
-TITLE_RECT = (0, 0, 465, 457)
-CELL_WIDTH, CELL_HEIGHT = 160, 40
+# The demo's geometry, which every test medium keeps, as the menu lays out
+# its window (scripts/window_layout.py): in client pixels at 100 %, the title
+# picture and the frames of the buttons.
+def _demo_layout():
+    settings = configparser.ConfigParser(interpolation=None)
+    settings.read(ROOT / "examples" / "demo" / "medium.ini", encoding="utf-8")
+    return main_window_layout(settings["MenuSettings"])
+
+
+_, TITLE_RECT, _DEMO_FRAMES = _demo_layout()
+CELL_WIDTH = _DEMO_FRAMES[0][2] - _DEMO_FRAMES[0][0]
+CELL_HEIGHT = _DEMO_FRAMES[0][3] - _DEMO_FRAMES[0][1]
 
 
 def scaled_rect(rect, dpi):
@@ -62,8 +67,12 @@ def scaled_rect(rect, dpi):
 
 
 def cell_rect(index, dpi=LOGICAL_DPI):
-    top = 16 + 56 * index
-    return scaled_rect((470, top, 470 + CELL_WIDTH, top + CELL_HEIGHT), dpi)
+    """Button index's frame, the place its cell shows, in the client area:
+    the demo's first frames, and further ones as far apart."""
+    left, first, right, bottom = _DEMO_FRAMES[0]
+    step = _DEMO_FRAMES[1][1] - first
+    top = first + step * index
+    return scaled_rect((left, top, right, top + bottom - first), dpi)
 
 
 # The cells of design 2 in the button picture: column 1 of rows 0 and 1.
