@@ -27,7 +27,7 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(ROOT / "scripts"))
-from menu_under_wine import LOGICAL_DPI, RunningMenu, Wine, built_program, scaled, wait_for
+from menu_under_wine import LOGICAL_DPI, TIMEOUT, RunningMenu, Wine, built_program, scaled, wait_for
 from window_layout import main_window_layout
 
 BUILD = Path(os.environ.get("STARTART_E2E_BUILD", ROOT / "build" / "win64"))
@@ -200,8 +200,8 @@ class Menu(RunningMenu):
         self.button_picture = Picture(medium / "bilder" / "knoepfe.bmp")
         super().__init__(WINE, medium, dpi)
 
-    def window_titled(self, caption):
-        found = wait_for(lambda: [w for w in self.windows() if w["text"] == caption], f"window {caption!r}")
+    def window_titled(self, caption, timeout=TIMEOUT):
+        found = wait_for(lambda: [w for w in self.windows() if w["text"] == caption], f"window {caption!r}", timeout)
         return found[0]
 
     def wait_until_closed(self, window):
