@@ -2,14 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace startart {
 namespace {
 
 TEST(HighResolutionName, GoesBeforeTheExtensionOfTheFileNotOfAFolder) {
-    EXPECT_EQ(HighResolutionName("bilder\\knoepfe.bmp"), "bilder\\knoepfe@2x.bmp");
-    EXPECT_EQ(HighResolutionName("titel.bild.jpg"), "titel.bild@2x.jpg");
-    EXPECT_EQ(HighResolutionName("bilder.neu\\knopf"), "bilder.neu\\knopf@2x");
-    EXPECT_EQ(HighResolutionName("bilder.neu/knopf"), "bilder.neu/knopf@2x");
+    const std::pair<const char*, const char*> names[] = {
+        {"bilder\\knoepfe.bmp", "bilder\\knoepfe@2x.bmp"},
+        {"titel.bild.jpg", "titel.bild@2x.jpg"},
+        {"bilder.neu\\knopf", "bilder.neu\\knopf@2x"},
+        {"bilder.neu/knopf", "bilder.neu/knopf@2x"},
+    };
+    for (const auto& [name, partner] : names) {
+        EXPECT_EQ(HighResolutionName(name), partner) << name;
+    }
 }
 
 }  // namespace

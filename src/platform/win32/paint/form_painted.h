@@ -12,6 +12,9 @@ class FormPainted {
     // Paints the control where it lies on the form's client area; `area`,
     // which the canvas is clipped to, is all that needs painting.
     virtual void Paint(HDC canvas, const RECT& area) = 0;
+    // Whether Paint covers every pixel of the control's shown area, so that
+    // nothing beneath it shows there.
+    virtual bool Opaque() const = 0;
 
   protected:
     ~FormPainted() = default;

@@ -20,6 +20,8 @@ class WindowlessControl : public ControlPeer, public FormPainted {
     ~WindowlessControl() override;
 
     void Update(Property changed) override;
+    // An image may be transparent in parts, a label between its letters.
+    bool Opaque() const override { return false; }
 
   protected:
     Control& GetControl() const { return control_; }

@@ -37,6 +37,7 @@ class WindowlessPictureBox : public PictureBoxPeer, public FormPainted, private 
     void Print(const std::string& text, PixelPoint at) override;
     DeviceContext hDC() override;
     void Paint(HDC canvas, const RECT& area) override;
+    bool Opaque() const override { return true; }
 
   private:
     bool HasSurface() const { return surface_ || !box_.GetPicture().Empty(); }

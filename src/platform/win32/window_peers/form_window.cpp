@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "access/oleacc_library.h"
@@ -176,15 +177,32 @@ void FormWindow::OnPaint() {
     RECT client;
     GetClientRect(Handle(), &client);
     const UniqueBrush background(CreateSolidBrush(ToColorRef(form_.BackColor())));
-    const std::vector<const Control*> order = PaintOrder(form_);
+    struct Layer {
+        FormPainted* painted;
+        RECT shown;
+    };
+    std::vector<Layer> layers;
+    for (const Control* control : PaintOrder(form_)) {
+        if (auto* painted = dynamic_cast<FormPainted*>(control->Peer())) {
+            layers.push_back(Layer{painted, ShownArea(*control, scale_)});
+        }
+    }
     backBuffer_.Show(screen, PixelSize{client.right, client.bottom}, [&](HDC canvas, const RECT& area) {
-        FillRect(canvas, &area, background.get());
-        for (const Control* control : order) {
-            auto* painted = dynamic_cast<FormPainted*>(control->Peer());
-            const RECT shown = ShownArea(*control, scale_);
+        // What lies beneath the topmost opaque layer that covers the whole
+        // area cannot show: a button that changes repaints only its face.
+        const auto covering = std::find_if(layers.rbegin(), layers.rend(), [&area](const Layer& layer) {
+            const RECT& shown = layer.shown;
+            return layer.painted->Opaque() && shown.left <= area.left && shown.top <= area.top &&
+                   area.right <= shown.right && area.bottom <= shown.bottom;
+        });
+        const bool covered = covering != layers.rend();
+        if (!covered) {
+            FillRect(canvas, &area, background.get());
+        }
+        for (auto layer = covered ? std::prev(covering.base()) : layers.begin(); layer != layers.end(); ++layer) {
             RECT overlap;
-            if (painted && IntersectRect(&overlap, &shown, &area)) {
-                painted->Paint(canvas, overlap);
+            if (IntersectRect(&overlap, &layer->shown, &area)) {
+                layer->painted->Paint(canvas, overlap);
             }
         }
     });
