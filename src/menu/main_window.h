@@ -43,7 +43,8 @@ class MainWindow : public Form {
     // Sizes, places and fills the button column as the layout has it.
     void LayoutButtons(const MainWindowLayout& layout);
     // Shows button `highlight` in its highlighted cell with its highlighted
-    // label and every other button normal, when redrawPending says so.
+    // label and every other button normal, when the highlight waits to be
+    // painted.
     void RedrawButtons(Int16 highlight);
 
     // The title picture and the visible buttons, for screen readers.

@@ -48,10 +48,10 @@ int DpiScale::ToDevice(int logical, int tile) const {
     return tiles * ToDevice(tile) + ToDevice(logical - tiles * tile);
 }
 
-RECT DpiScale::ToDevice(const PixelRect& logical) const {
-    const int left = ToDevice(logical.left);
-    const int top = ToDevice(logical.top);
-    return RECT{left, top, left + ToDevice(logical.width), top + ToDevice(logical.height)};
+RECT DpiScale::ToDevice(const PixelRect& logical, PixelSize tile) const {
+    const int left = ToDevice(logical.left, tile.width);
+    const int top = ToDevice(logical.top, tile.height);
+    return RECT{left, top, left + ToDevice(logical.width, tile.width), top + ToDevice(logical.height, tile.height)};
 }
 
 PixelRect DpiScale::ToLogical(const RECT& device) const {

@@ -34,7 +34,8 @@ class DpiScale {
     // shows. A tile of 0 or less scales the value whole.
     int ToDevice(int logical, int tile) const;
 
-    RECT ToDevice(const PixelRect& logical) const;
+    // A rectangle whose corner and size are scaled, in tiles as above.
+    RECT ToDevice(const PixelRect& logical, PixelSize tile = {}) const;
     PixelRect ToLogical(const RECT& device) const;
 
     bool operator==(const DpiScale&) const = default;

@@ -58,13 +58,7 @@ PixelSize BoxTile(const Control& control) {
 }
 
 RECT RectInForm(const Control& control, const DpiScale& scale) {
-    const PixelRect bounds = control.Bounds();
-    const PixelSize tile = BoxTile(control);
-    RECT rect;
-    rect.left = scale.ToDevice(bounds.left, tile.width);
-    rect.top = scale.ToDevice(bounds.top, tile.height);
-    rect.right = rect.left + scale.ToDevice(bounds.width, tile.width);
-    rect.bottom = rect.top + scale.ToDevice(bounds.height, tile.height);
+    RECT rect = scale.ToDevice(control.Bounds(), BoxTile(control));
     if (const Control* container = control.Container()) {
         const RECT outer = RectInForm(*container, scale);
         OffsetRect(&rect, outer.left, outer.top);

@@ -10,7 +10,8 @@ namespace startart::win32 {
 class FormPainted {
   public:
     // Paints the control where it lies on the form's client area; `area`,
-    // which the canvas is clipped to, is all that needs painting.
+    // which the canvas is clipped to and which lies inside the control's
+    // shown area, is all that needs painting.
     virtual void Paint(HDC canvas, const RECT& area) = 0;
     // Whether Paint covers every pixel of the control's shown area, so that
     // nothing beneath it shows there.

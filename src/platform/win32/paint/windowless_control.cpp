@@ -39,7 +39,7 @@ void ImagePeer::Paint(HDC dc, const RECT&) {
     // Transparent parts show the form's background.
     const Key key{&source, size, ToPixel(image_.Parent().BackColor())};
     if (key != cachedFor_) {
-        cached_ = size == source.size ? source : ScaledImage(source, size);
+        cached_ = ScaledImage(source, size);
         Flatten(cached_, key.background);
         cachedFor_ = key;
     }

@@ -133,20 +133,15 @@ DeviceContext WindowlessPictureBox::hDC() {
 }
 
 void WindowlessPictureBox::Paint(HDC canvas, const RECT& area) {
-    const RECT placed = RectInForm(box_, form_.Scale());
-    const RECT shownArea = ShownArea(box_, form_.Scale());
-    RECT painted;
-    if (!IntersectRect(&painted, &shownArea, &area)) {
-        return;
-    }
     if (!HasSurface()) {
         const UniqueBrush back(CreateSolidBrush(ToColorRef(box_.BackColor())));
-        FillRect(canvas, &painted, back.get());
+        FillRect(canvas, &area, back.get());
         return;
     }
-    RECT source = painted;
+    const RECT placed = RectInForm(box_, form_.Scale());
+    RECT source = area;
     OffsetRect(&source, -placed.left, -placed.top);
-    ShownCanvas().CopyTo(canvas, POINT{painted.left, painted.top}, source);
+    ShownCanvas().CopyTo(canvas, POINT{area.left, area.top}, source);
 }
 
 }  // namespace startart::win32

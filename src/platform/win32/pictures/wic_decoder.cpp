@@ -91,11 +91,10 @@ Picture WicDecoder::Load(const std::string& path) {
     if (!picture) {
         RaiseInvalidPicture();
     }
-    std::wstring partner = Widen(HighResolutionName(path));
-    if (!IsFile(partner)) {
-        partner.clear();
-    }
-    return Picture(std::make_shared<const Win32Picture>(std::move(*picture), std::move(partner), this));
+    // Whether the partner is there is asked only when a finer display first
+    // draws the picture: at 96 dpi start-up reads nothing more.
+    return Picture(
+        std::make_shared<const Win32Picture>(std::move(*picture), Widen(HighResolutionName(path)), this));
 }
 
 }  // namespace startart::win32

@@ -80,7 +80,10 @@ FormWindow::~FormWindow() {
 }
 
 void FormWindow::Place() {
-    const RECT rect = HeldOnItsDisplay(scale_.ToDevice(form_.Bounds()));
+    MoveTo(HeldOnItsDisplay(scale_.ToDevice(form_.Bounds())));
+}
+
+void FormWindow::MoveTo(const RECT& rect) {
     SetWindowPos(Handle(), nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     AcceptRealBounds();
@@ -119,12 +122,9 @@ void FormWindow::Update(Property changed) {
         case Property::kIcon:
             ApplyIcon();
             break;
-        case Property::kBackColor: {
-            RECT client;
-            GetClientRect(Handle(), &client);
-            InvalidateArea(client);
+        case Property::kBackColor:
+            InvalidateClientArea();
             break;
-        }
         default:
             break;
     }
@@ -170,6 +170,12 @@ void FormWindow::InvalidateArea(const RECT& area) {
     }
     backBuffer_.Invalidate(area);
     InvalidateRect(Handle(), &area, FALSE);
+}
+
+void FormWindow::InvalidateClientArea() {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    InvalidateArea(client);
 }
 
 void FormWindow::OnPaint() {
@@ -309,9 +315,7 @@ LRESULT FormWindow::OnGetDpiScaledSize(WPARAM dpi, SIZE* size) const {
 
 void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     scale_ = DpiScale(dpi);
-    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    AcceptRealBounds();
+    MoveTo(suggested);
     // Every control lies elsewhere on the device now, and draws with fonts
     // and pictures made for the new DPI.
     for (const auto& control : form_.Controls()) {
@@ -322,9 +326,7 @@ void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     }
     GetPlatform().Syncs().SyncWaiting();
     ApplyIcon();
-    RECT client;
-    GetClientRect(Handle(), &client);
-    InvalidateArea(client);
+    InvalidateClientArea();
 }
 
 HWND FormWindow::FirstTabStop() const {

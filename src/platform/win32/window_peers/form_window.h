@@ -67,6 +67,9 @@ class FormWindow : public FormPeer, public Window {
   private:
     // Puts the window where the form is, scaled and held to its display.
     void Place();
+    // Puts the window at a device rectangle and takes what it holds.
+    void MoveTo(const RECT& rect);
+    void InvalidateClientArea();
     // Takes the window's real outer rectangle into the form.
     void AcceptRealBounds();
     void ApplyIcon();
