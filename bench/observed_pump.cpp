@@ -43,9 +43,10 @@ std::optional<ObservedPump::HandledMove> ObservedPump::UntilMoveHandled(POINT po
     std::optional<double> dispatched;
     while (Milliseconds() < deadline) {
         MSG message;
-        // Once the move is handled, input waits: Wine reports a jump of the
-        // pointer once more as the display echoes it, and reading that echo
-        // (a fifth of a millisecond) belongs to the jump, not to its repaint.
+        // Once the move is handled, input waits: above 100 %, Wine reports a
+        // jump of the pointer once more as the display echoes it, and reading
+        // that echo (a fifth of a millisecond) belongs to the jump, not to
+        // its repaint.
         if (Next(message, dispatched ? kAllButInput : kAll)) {
             const bool awaited = !dispatched && IsMoveTo(message, window_, point);
             if (awaited) {
