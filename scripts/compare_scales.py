@@ -15,24 +15,25 @@ TARGET_RATIO = 1.1
 
 
 def read_figures(path):
+    """The medians noted for each (name, what, dpi); a run that gave none adds nothing."""
     figures = defaultdict(list)
     with open(path, encoding="utf-8") as lines:
         for line in lines:
             name, dpi, *what, milliseconds = line.split()
-            what = " ".join(what).split(", run ")[0]
-            if milliseconds != "?":
-                figures[(name, what, int(dpi))].append(float(milliseconds))
+            key = (name, " ".join(what).split(", run ")[0], int(dpi))
+            figures[key] += [] if milliseconds == "?" else [float(milliseconds)]
     return figures
 
 
 def main():
     figures = read_figures(sys.argv[1])
     print(f"== At 150 % against 100 % on this run (target: at most {TARGET_RATIO:.1f} times as long)")
-    for (name, what, dpi), at_144 in figures.items():
-        if dpi != 144 or (name, what, 96) not in figures:
+    for name, what in dict.fromkeys((name, what) for name, what, _ in figures):
+        plain, fine = figures[(name, what, 96)], figures[(name, what, 144)]
+        if not plain or not fine:
+            print(f"  {name:6} {what + ':':20} not measured at both scales")
             continue
-        fine = statistics.median(at_144)
-        plain = statistics.median(figures[(name, what, 96)])
+        plain, fine = statistics.median(plain), statistics.median(fine)
         ratio = fine / plain
         verdict = "met" if ratio <= TARGET_RATIO else "NOT met"
         print(f"  {name:6} {what + ':':20} {plain:8.2f} ms -> {fine:8.2f} ms   {ratio:.2f}   {verdict}")
