@@ -199,9 +199,9 @@ PixelImage ScaledImage(const PixelImage& source, const PixelRect& part, PixelSiz
 
 void Flatten(PixelImage& picture, std::uint32_t background) {
     const std::uint32_t under = background | 0xFF000000u;
-    for (std::uint32_t& pixel : picture.pixels) {
-        pixel = Flattened(pixel, under);
-    }
+    // Most pictures are opaque throughout: finding that out only reads them.
+    const auto first = std::ranges::find_if(picture.pixels, [](std::uint32_t pixel) { return pixel < 0xFF000000u; });
+    std::for_each(first, picture.pixels.end(), [under](std::uint32_t& pixel) { pixel = Flattened(pixel, under); });
 }
 
 PixelImage Backdrop(PixelSize size, std::uint32_t background, const PixelImage& picture) {
@@ -212,12 +212,16 @@ PixelImage Backdrop(PixelSize size, std::uint32_t background, const PixelImage& 
 }
 
 void Composite(PixelImage& under, const PixelImage& picture, PixelPoint at) {
-    const int right = std::min(under.size.width, at.x + picture.size.width);
+    const int left = std::max(0, at.x);
+    const int width = std::min(under.size.width, at.x + picture.size.width) - left;
     const int bottom = std::min(under.size.height, at.y + picture.size.height);
-    for (int y = std::max(0, at.y); y < bottom; ++y) {
-        for (int x = std::max(0, at.x); x < right; ++x) {
-            std::uint32_t& pixel = under.pixels[static_cast<std::size_t>(y * under.size.width + x)];
-            pixel = Flattened(picture.At(x - at.x, y - at.y), pixel);
+    for (int y = std::max(0, at.y); width > 0 && y < bottom; ++y) {
+        const std::uint32_t* from =
+            &picture.pixels[static_cast<std::size_t>((y - at.y) * picture.size.width + left - at.x)];
+        std::uint32_t* to = &under.pixels[static_cast<std::size_t>(y * under.size.width + left)];
+        for (int x = 0; x < width; ++x) {
+            // An opaque pixel, the common case, is copied without a call.
+            to[x] = from[x] >= 0xFF000000u ? from[x] : Flattened(from[x], to[x]);
         }
     }
 }
