@@ -1,6 +1,6 @@
 """The end of scripts/bench: each build's start-up and hover medians at 150 %
 against those at 100 % of the same run, which should be at most 1.1 times as
-long. The hover figure is the middle of its runs' medians.
+long. Each figure is the middle of its rounds' medians.
 
     python3 scripts/compare_scales.py FIGURES
 
@@ -20,7 +20,7 @@ def read_figures(path):
     with open(path, encoding="utf-8") as lines:
         for line in lines:
             name, dpi, *what, milliseconds = line.split()
-            key = (name, " ".join(what).split(", run ")[0], int(dpi))
+            key = (name, " ".join(what), int(dpi))
             figures[key] += [] if milliseconds == "?" else [float(milliseconds)]
     return figures
 
