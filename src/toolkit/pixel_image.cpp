@@ -93,12 +93,13 @@ template <class Tap>
     return sum;
 }
 
-// A pixel composited over an opaque one.
-std::uint32_t Flattened(std::uint32_t pixel, std::uint32_t under) {
+bool IsOpaque(std::uint32_t pixel) {
+    return pixel >= 0xFF000000u;
+}
+
+// A translucent pixel composited over an opaque one.
+std::uint32_t Blended(std::uint32_t pixel, std::uint32_t under) {
     const std::uint32_t alpha = pixel >> 24;
-    if (alpha == 0xFF) {
-        return pixel;
-    }
     std::uint32_t flattened = 0xFF000000u;
     for (int shift = 0; shift < 24; shift += 8) {
         const std::uint32_t top = (pixel >> shift) & 0xFF;
@@ -106,6 +107,12 @@ std::uint32_t Flattened(std::uint32_t pixel, std::uint32_t under) {
         flattened |= std::min<std::uint32_t>(255, top + (bottom * (255 - alpha) + 127) / 255) << shift;
     }
     return flattened;
+}
+
+// A pixel composited over an opaque one: an opaque pixel, the common case,
+// stays as it is without a call.
+[[gnu::always_inline]] inline std::uint32_t Flattened(std::uint32_t pixel, std::uint32_t under) {
+    return IsOpaque(pixel) ? pixel : Blended(pixel, under);
 }
 
 // The horizontal pass, row by row as the vertical pass asks for them. The
@@ -200,7 +207,7 @@ PixelImage ScaledImage(const PixelImage& source, const PixelRect& part, PixelSiz
 void Flatten(PixelImage& picture, std::uint32_t background) {
     const std::uint32_t under = background | 0xFF000000u;
     // Most pictures are opaque throughout: finding that out only reads them.
-    const auto first = std::ranges::find_if(picture.pixels, [](std::uint32_t pixel) { return pixel < 0xFF000000u; });
+    const auto first = std::ranges::find_if(picture.pixels, [](std::uint32_t pixel) { return !IsOpaque(pixel); });
     std::for_each(first, picture.pixels.end(), [under](std::uint32_t& pixel) { pixel = Flattened(pixel, under); });
 }
 
@@ -220,8 +227,7 @@ void Composite(PixelImage& under, const PixelImage& picture, PixelPoint at) {
             &picture.pixels[static_cast<std::size_t>((y - at.y) * picture.size.width + left - at.x)];
         std::uint32_t* to = &under.pixels[static_cast<std::size_t>(y * under.size.width + left)];
         for (int x = 0; x < width; ++x) {
-            // An opaque pixel, the common case, is copied without a call.
-            to[x] = from[x] >= 0xFF000000u ? from[x] : Flattened(from[x], to[x]);
+            to[x] = Flattened(from[x], to[x]);
         }
     }
 }
