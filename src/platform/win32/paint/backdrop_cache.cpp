@@ -6,17 +6,13 @@
 #include "pictures/win32_picture.h"
 
 namespace startart::win32 {
-namespace {
 
-PixelImage MakeBackdrop(const BackdropLook& look) {
-    PixelImage backdrop = Backdrop(look.DeviceSize(), look.background, PixelImage{});
+CachedBackdrop::CachedBackdrop(const BackdropLook& look)
+    : look(look), image_(Backdrop(look.DeviceSize(), look.background, PixelImage{})) {
     const Win32Picture* picture = PictureOf(look.picture);
     if (!picture) {
-        return backdrop;
+        return;
     }
-    const PixelImage& source = picture->At(look.scale).image;
-    // 1, or 2 for the partner for high resolution.
-    const int factor = source.size.width / std::max(1, picture->Size().width);
     const int width = std::min(look.size.width, picture->Size().width);
     const int height = std::min(look.size.height, picture->Size().height);
     const int tileWidth = look.tile.width > 0 ? look.tile.width : width;
@@ -27,15 +23,39 @@ PixelImage MakeBackdrop(const BackdropLook& look) {
             const int bottom = std::min(height, top + tileHeight);
             const POINT from = look.ToDevice(PixelPoint{left, top});
             const POINT to = look.ToDevice(PixelPoint{right, bottom});
-            const PixelRect part{left * factor, top * factor, (right - left) * factor, (bottom - top) * factor};
-            Composite(backdrop, ScaledImage(source, part, PixelSize{to.x - from.x, to.y - from.y}),
-                      PixelPoint{from.x, from.y});
+            tiles_.push_back(Tile{PixelRect{left, top, right - left, bottom - top}, RECT{from.x, from.y, to.x, to.y}});
         }
     }
-    return backdrop;
 }
 
-}  // namespace
+void CachedBackdrop::Scale(Tile& tile) const {
+    const Win32Picture* picture = PictureOf(look.picture);
+    const PixelImage& source = picture->At(look.scale).image;
+    // 1, or 2 for the partner for high resolution.
+    const int factor = source.size.width / std::max(1, picture->Size().width);
+    const PixelRect part{tile.part.left * factor, tile.part.top * factor, tile.part.width * factor,
+                         tile.part.height * factor};
+    const RECT& placed = tile.placed;
+    Composite(image_, ScaledImage(source, part, PixelSize{placed.right - placed.left, placed.bottom - placed.top}),
+              PixelPoint{placed.left, placed.top});
+    tile.scaled = true;
+}
+
+void CachedBackdrop::CopyArea(const RECT& area, std::span<std::uint32_t> to) const {
+    for (Tile& tile : tiles_) {
+        const RECT& placed = tile.placed;
+        if (!tile.scaled && placed.left < area.right && area.left < placed.right && placed.top < area.bottom &&
+            area.top < placed.bottom) {
+            Scale(tile);
+        }
+    }
+    const int width = image_.size.width;
+    for (int y = area.top; y < area.bottom; ++y) {
+        const auto row = static_cast<std::size_t>(y * width);
+        std::copy(image_.pixels.begin() + row + area.left, image_.pixels.begin() + row + area.right,
+                  to.begin() + row + area.left);
+    }
+}
 
 POINT BackdropLook::ToDevice(PixelPoint logical) const {
     return POINT{scale.ToDevice(logical.x, tile.width), scale.ToDevice(logical.y, tile.height)};
@@ -54,7 +74,7 @@ std::shared_ptr<const CachedBackdrop> BackdropCache::Get(const BackdropLook& loo
             return backdrop;
         }
     }
-    auto backdrop = std::make_shared<const CachedBackdrop>(CachedBackdrop{look, MakeBackdrop(look)});
+    auto backdrop = std::make_shared<const CachedBackdrop>(look);
     backdrops_.push_back(backdrop);
     return backdrop;
 }

@@ -2,8 +2,6 @@
 // Needs: gdi32.
 #include "paint/box_surface.h"
 
-#include <algorithm>
-#include <span>
 #include <utility>
 
 #include "paint/gdi.h"
@@ -14,14 +12,6 @@ namespace {
 
 RECT WholeOf(PixelSize size) {
     return RECT{0, 0, size.width, size.height};
-}
-
-// Copies an area between two pixel buffers of one width.
-void CopyArea(std::span<const std::uint32_t> from, std::span<std::uint32_t> to, int width, const RECT& area) {
-    for (int y = area.top; y < area.bottom; ++y) {
-        const auto row = static_cast<std::size_t>(y * width);
-        std::copy(from.begin() + row + area.left, from.begin() + row + area.right, to.begin() + row + area.left);
-    }
 }
 
 }  // namespace
@@ -40,7 +30,7 @@ void BoxSurface::SetBackdrop(std::shared_ptr<const CachedBackdrop> backdrop) {
         font_.reset();
     }
     backdrop_ = std::move(backdrop);
-    const PixelSize size = backdrop_->image.size;
+    const PixelSize size = backdrop_->Size();
     if (surface_.Size() != size) {
         surface_.Resize(size);
     }
@@ -121,7 +111,7 @@ void BoxSurface::Prepare(const RECT& area) {
 }
 
 void BoxSurface::RestoreBackdrop(const RECT& area) {
-    CopyArea(backdrop_->image.pixels, surface_.Pixels(), backdrop_->image.size.width, area);
+    backdrop_->CopyArea(area, surface_.Pixels());
 }
 
 }  // namespace startart::win32

@@ -37,14 +37,14 @@ class BoxSurface {
     RECT DrawText(const PrintedText& printed);
     // Brings the backdrop back where text was drawn and returns that area.
     RECT ClearText();
+    // Puts the backdrop where the area has none yet.
+    void Prepare(const RECT& area);
     // Copies an area of the surface to a point of a canvas.
     void CopyTo(HDC canvas, POINT to, const RECT& area);
 
   private:
     // The font of the text drawn from now on; made only when it changes.
     void UseFont(const Font& font);
-    // Puts the backdrop where the area has none yet.
-    void Prepare(const RECT& area);
     void RestoreBackdrop(const RECT& area);
 
     Surface surface_;

@@ -115,8 +115,12 @@ void WindowlessPictureBox::Sync() {
         shownArea_ = shownArea;
     }
     if (HasSurface()) {
-        // A changed backdrop is made now, and touches the whole box.
-        ShownCanvas();
+        // A changed backdrop is made now, and touches the whole box. What
+        // shows of it is put on the surface now too, so that a paint only
+        // copies.
+        RECT shownOnSurface = shownArea;
+        OffsetRect(&shownOnSurface, -placed.left, -placed.top);
+        ShownCanvas().Prepare(shownOnSurface);
     }
     RECT changed = std::exchange(touched_, RECT{});
     OffsetRect(&changed, placed.left, placed.top);
