@@ -4,10 +4,11 @@
 // scaled alone to the frame's device size: no cell bleeds into the next, and
 // the one that shows fills the frame exactly. A tile is scaled once, when a
 // box first shows it or draws on it, ahead of the paint: fifteen faces of a
-// whole button picture show one or two of its cells at first. Where the display is finer than 96 dpi, the tiles come
-// from the picture's partner for high resolution if it has one. Boxes that
-// show one picture on one colour at one size share one backdrop, so that
-// fifteen faces make it once. A backdrop lives as long as a box uses it.
+// whole button picture show one or two of its cells at first. Where the
+// display is finer than 96 dpi, the tiles come from the picture's partner
+// for high resolution if it has one. Boxes that show one picture on one
+// colour at one size share one backdrop, so that fifteen faces make it once.
+// A backdrop lives as long as a box uses it.
 // Needs: nothing but the standard library and the scaler.
 #pragma once
 

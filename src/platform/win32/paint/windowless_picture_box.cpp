@@ -15,6 +15,12 @@ RECT SizeOf(const RECT& rect) {
     return RECT{0, 0, rect.right - rect.left, rect.bottom - rect.top};
 }
 
+// An area of the form on the surface of the box placed there.
+RECT OnSurface(RECT area, const RECT& placed) {
+    OffsetRect(&area, -placed.left, -placed.top);
+    return area;
+}
+
 }  // namespace
 
 WindowlessPictureBox::WindowlessPictureBox(FormWindow& form,
@@ -118,9 +124,7 @@ void WindowlessPictureBox::Sync() {
         // A changed backdrop is made now, and touches the whole box. What
         // shows of it is put on the surface now too, so that a paint only
         // copies.
-        RECT shownOnSurface = shownArea;
-        OffsetRect(&shownOnSurface, -placed.left, -placed.top);
-        ShownCanvas().Prepare(shownOnSurface);
+        ShownCanvas().Prepare(OnSurface(shownArea, placed));
     }
     RECT changed = std::exchange(touched_, RECT{});
     OffsetRect(&changed, placed.left, placed.top);
@@ -142,10 +146,7 @@ void WindowlessPictureBox::Paint(HDC canvas, const RECT& area) {
         FillRect(canvas, &area, back.get());
         return;
     }
-    const RECT placed = RectInForm(box_, form_.Scale());
-    RECT source = area;
-    OffsetRect(&source, -placed.left, -placed.top);
-    ShownCanvas().CopyTo(canvas, POINT{area.left, area.top}, source);
+    ShownCanvas().CopyTo(canvas, POINT{area.left, area.top}, OnSurface(area, RectInForm(box_, form_.Scale())));
 }
 
 }  // namespace startart::win32
