@@ -129,10 +129,11 @@ class Wine:
         the probe with status 1 while the menu ran on; the probe only looks,
         so it is asked once more, and the first failure stays in the log."""
         try:
-            return json.loads(self.run(self.probe_program, *args))
+            report = self.run(self.probe_program, *args)
         except WineRunFailed as failure:
             print(f"e2e-probe asked once more after: {failure}", file=sys.stderr)
-            return json.loads(self.run(self.probe_program, *args))
+            report = self.run(self.probe_program, *args)
+        return json.loads(report)
 
 
 class Desktop:

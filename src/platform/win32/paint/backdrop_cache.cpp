@@ -1,4 +1,5 @@
 // Backdrops shared between picture boxes.
+// Needs: user32 (rectangles).
 #include "paint/backdrop_cache.h"
 
 #include <algorithm>
@@ -43,9 +44,8 @@ void CachedBackdrop::Scale(Tile& tile) const {
 
 void CachedBackdrop::CopyArea(const RECT& area, std::span<std::uint32_t> to) const {
     for (Tile& tile : tiles_) {
-        const RECT& placed = tile.placed;
-        if (!tile.scaled && placed.left < area.right && area.left < placed.right && placed.top < area.bottom &&
-            area.top < placed.bottom) {
+        RECT covered{};
+        if (!tile.scaled && IntersectRect(&covered, &tile.placed, &area)) {
             Scale(tile);
         }
     }

@@ -9,7 +9,7 @@
 // for high resolution if it has one. Boxes that show one picture on one
 // colour at one size share one backdrop, so that fifteen faces make it once.
 // A backdrop lives as long as a box uses it.
-// Needs: nothing but the standard library and the scaler.
+// Needs: the scaler, and user32 for rectangles.
 #pragma once
 
 #include <cstdint>
